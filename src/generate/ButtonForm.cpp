@@ -1,0 +1,5 @@
+#include "generate/ButtonForm.h"
+
+namespace velmora {
+QString BuildButtonForm(const CartItem&, const MerchantSettings&) { return {}; } // STUB
+} // namespace velmora

@@ -1,0 +1,5 @@
+#include "generate/CartLink.h"
+
+namespace velmora {
+QString BuildCartLink(const CartItem&, const MerchantSettings&) { return {}; } // STUB
+} // namespace velmora
