@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QMainWindow>
+
+class Form1 : public QMainWindow { // STUB
+    Q_OBJECT
+public:
+    explicit Form1(QWidget* parent = nullptr);
+};
