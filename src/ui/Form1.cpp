@@ -1,3 +1,132 @@
 #include "ui/Form1.h"
 
-Form1::Form1(QWidget* parent) : QMainWindow(parent) {} // STUB
+#include "generate/ButtonForm.h"
+#include "generate/CartLink.h"
+#include "ui/AppIcon.h"
+#include "ui/ControlState.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTimer>
+
+using velmora::CartItem;
+using velmora::OptionSet;
+using velmora::OptionSetKind;
+
+Form1::Form1(QWidget* parent) : QMainWindow(parent)
+{
+    setWindowTitle(QStringLiteral("Velmora for the Paypal Shopping Cart System."));
+    setWindowIcon(velmora::appIcon());
+    buildControls();
+    buildMenus();
+    findControls();
+    wireEvents();
+}
+
+CartItem Form1::currentItem() const
+{
+    const auto optionSetOf = [](const OptionSetControls& controls) {
+        OptionSet set;
+        set.Active = velmora::checkValue(*controls.use);
+        set.Name = controls.name->text();
+        if (controls.dropDown->isChecked())
+            set.Kind = OptionSetKind::DropDown;
+        else if (controls.textBox->isChecked())
+            set.Kind = OptionSetKind::TextBox;
+        for (std::size_t i = 0; i < set.Values.size(); ++i)
+            set.Values[i] = controls.values[i]->text();
+        return set;
+    };
+
+    CartItem item;
+    item.ItemName = controlText(QStringLiteral("txtItemName"));
+    item.ItemID = controlText(QStringLiteral("txtItemID"));
+    item.Price = controlText(QStringLiteral("txtPrice"));
+    item.Shipping1 = controlText(QStringLiteral("txtShipping1"));
+    item.Shipping2 = controlText(QStringLiteral("txtShippingAdd"));
+    item.ShippingAddress = checkValue(QStringLiteral("chkShippingAddress"));
+    item.Note = checkValue(QStringLiteral("chkNote"));
+    item.NoteTitle = controlText(QStringLiteral("txtNote"));
+    item.Option1 = optionSetOf(m_sets[0]);
+    item.Option2 = optionSetOf(m_sets[1]);
+    return item;
+}
+
+void Form1::cmdMakeForm_Click() { publish(velmora::BuildButtonForm(currentItem(), m_settings)); }
+
+void Form1::cmdMakeLink_Click() { publish(velmora::BuildCartLink(currentItem(), m_settings)); }
+
+void Form1::publish(const QString& text)
+{
+    m_txtCode->setPlainText(text);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(text);
+    // Another program can hold or grab the clipboard; then the notice would tell a falsehood.
+    if (clipboard->text() != text) {
+        QMessageBox::warning(this, QStringLiteral("Velmora"),
+                             QStringLiteral("The text could not be put on the clipboard. Copy it from the code box."));
+        return;
+    }
+    // A running notice carries on undisturbed; restarting the timer would stretch it.
+    if (!m_Timer1->isActive())
+        m_Timer1->start();
+}
+
+// Blinks the notice: shown on odd ticks, hidden on even ones, done at the eleventh.
+void Form1::Timer1_Timer()
+{
+    ++DaInteger;
+    if (!m_lblCopiedtoClipboard->isHidden()) {
+        m_lblCopiedtoClipboard->hide();
+        return;
+    }
+    m_lblCopiedtoClipboard->show();
+    if (DaInteger > 10) {
+        m_Timer1->stop();
+        m_lblCopiedtoClipboard->hide();
+        DaInteger = 0;
+    }
+}
+
+QString Form1::controlText(const QString& name) const
+{
+    const auto* edit = control<QLineEdit>(name);
+    return edit ? edit->text() : QString();
+}
+
+void Form1::setControlText(const QString& name, const QString& text)
+{
+    if (auto* edit = control<QLineEdit>(name))
+        velmora::assignText(*edit, text);
+}
+
+int Form1::checkValue(const QString& name) const
+{
+    const auto* box = control<QCheckBox>(name);
+    return box ? velmora::checkValue(*box) : 0;
+}
+
+bool Form1::setCheckValue(const QString& name, int value)
+{
+    auto* box = control<QCheckBox>(name);
+    return box && velmora::setCheckValue(*box, value);
+}
+
+bool Form1::isSelected(const QString& name) const
+{
+    const auto* button = control<QRadioButton>(name);
+    return button && button->isChecked();
+}
+
+void Form1::setSelected(const QString& name, bool selected)
+{
+    if (auto* button = control<QRadioButton>(name))
+        velmora::setSelected(*button, selected);
+}

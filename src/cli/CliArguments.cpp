@@ -1,0 +1,109 @@
+#include "cli/CliArguments.h"
+
+#include <QCommandLineParser>
+
+#include <algorithm>
+#include <array>
+
+namespace velmora {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct SettingOption {
+    QLatin1StringView name;
+    QLatin1StringView valueName;
+    QLatin1StringView description;
+    QString MerchantSettings::*field;
+};
+
+const std::array<SettingOption, 5> SettingOptions{{
+    {"email"_L1, "ADDRESS"_L1, "the PayPal account that receives the payments"_L1, &MerchantSettings::eMail},
+    {"store-logo"_L1, "URL"_L1, "the store logo shown on the payment pages"_L1, &MerchantSettings::StoreLogo},
+    {"button-image"_L1, "URL"_L1, "the image of the form's button"_L1, &MerchantSettings::ButtonImageURL},
+    {"success-url"_L1, "URL"_L1, "the page the buyer returns to after paying"_L1,
+     &MerchantSettings::PurchaseSuccessURL},
+    {"cancel-url"_L1, "URL"_L1, "the page the buyer returns to after cancelling"_L1,
+     &MerchantSettings::PurchaseCancelURL},
+}};
+
+const QCommandLineOption HelpOption({u"h"_s, u"help"_s}, u"shows this help"_s);
+
+const QList<std::pair<QLatin1StringView, CliCommand>> Commands{
+    {"form"_L1, CliCommand::Form},
+    {"link"_L1, CliCommand::Link},
+};
+
+CliArguments usageError(const QString& message) {
+    CliArguments arguments;
+    arguments.error = message;
+    return arguments;
+}
+
+} // namespace
+
+MerchantSettings CliArguments::overriding(MerchantSettings settings) const {
+    for (const auto& [field, value] : overrides)
+        settings.*field = value;
+    return settings;
+}
+
+CliArguments parseCliArguments(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.addOption(HelpOption);
+    for (const SettingOption& option : SettingOptions)
+        parser.addOption(QCommandLineOption(option.name, option.description, option.valueName));
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+
+    CliArguments parsed;
+    if (parser.isSet(HelpOption)) {
+        parsed.help = true;
+        return parsed;
+    }
+    QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty())
+        return usageError(u"Say what to make: form or link."_s);
+    const QString command = positional.takeFirst();
+    const auto known =
+        std::find_if(Commands.begin(), Commands.end(), [&](const auto& c) { return c.first == command; });
+    if (known == Commands.end())
+        return usageError(u"Unknown command \"%1\": say form or link."_s.arg(command));
+    if (positional.isEmpty())
+        return usageError(u"Name at least one item file."_s);
+
+    parsed.command = known->second;
+    parsed.files = positional;
+    for (const SettingOption& option : SettingOptions) {
+        if (parser.isSet(option.name)) // given twice, the last one counts
+            parsed.overrides.append({option.field, parser.value(option.name)});
+    }
+    return parsed;
+}
+
+QString cliHelpText() {
+    QString options;
+    for (const SettingOption& option : SettingOptions)
+        options +=
+            u"  --%1 %2\n"_s.arg(QString(option.name + u' ' + option.valueName).leftJustified(20), option.description);
+
+    return uR"(Usage: velmora-cli form|link [options] FILE...
+
+Prints, for each item file in the order given, the text Velmora makes for it, one line per item:
+  form   the complete "Add to cart" button form
+  link   the bare cart link; not for an item whose option set 1 is in use
+
+The merchant settings are those Velmora keeps for you, only read, never changed. These options
+replace them one by one:
+%1  -h, --help             shows this help
+
+Every file is read and checked before anything is printed. Exit status:
+  0  all went well
+  1  the command line is wrong
+  2  a file cannot be read or is not an item file, an item cannot be made into a link, or the
+     settings cannot be read; the reasons go to standard error and nothing is printed
+)"_s.arg(options);
+}
+
+} // namespace velmora

@@ -1,0 +1,122 @@
+#include "store/ItemRecordCodec.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QStringList>
+
+#include <algorithm>
+#include <optional>
+
+namespace velmora {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Item files are Windows-1252 everywhere, so they move between systems whatever the local code page.
+constexpr auto CodePage = "windows-1252";
+constexpr char Separator = '\xA5';
+constexpr auto LineEnd = "\r\n";
+
+const QString MissingCodePage = u"this system cannot convert Windows-1252 text"_s;
+
+// The field's bytes, or nothing when the file could not give the text back as it is.
+std::optional<QByteArray> storedForm(QStringView text) {
+    if (text.contains(u'\u00A5') || text.contains(u'\r') || text.contains(u'\n'))
+        return std::nullopt;
+    QStringEncoder encoder(CodePage);
+    QStringDecoder decoder(CodePage);
+    QByteArray bytes = encoder.encode(text);
+    // Decoding again also catches what the encoder drops without a word, such as a lone surrogate.
+    if (encoder.hasError() || QString(decoder.decode(bytes)) != text)
+        return std::nullopt;
+    return bytes;
+}
+
+// A character as a message shows it: quoted when it prints, else by its code.
+QString shown(QStringView character) {
+    const char32_t code =
+        character.size() == 2 ? QChar::surrogateToUcs4(character[0], character[1]) : char32_t(character[0].unicode());
+    if (QChar::isPrint(code))
+        return u"\"%1\""_s.arg(character);
+    return u"U+%1"_s.arg(uint(code), 4, 16, QChar(u'0')).toUpper();
+}
+
+// The characters of the text that an item file cannot store, each once, in order of appearance.
+QStringList unstorableCharacters(QStringView text) {
+    QStringList found;
+    for (qsizetype i = 0; i < text.size();) {
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        const QStringView character = text.sliced(i, pair ? 2 : 1);
+        i += character.size();
+        if (!storedForm(character) && !found.contains(shown(character)))
+            found << shown(character);
+    }
+    return found;
+}
+
+// A line end closes the line before it rather than opening an empty one.
+QByteArrayView lastLine(QByteArrayView bytes) {
+    if (bytes.endsWith(LineEnd))
+        bytes.chop(2);
+    else if (bytes.endsWith('\n') || bytes.endsWith('\r'))
+        bytes.chop(1);
+    const qsizetype start = std::max(bytes.lastIndexOf('\n'), bytes.lastIndexOf('\r')) + 1;
+    return bytes.sliced(start);
+}
+
+QString checkBoxRefusals(const ItemRecord& record) {
+    QStringList refusals;
+    for (int i = 0; i < ItemFieldCount; ++i) {
+        if (ItemFields[i].kind != ItemFieldKind::CheckBox)
+            continue;
+        if (const int value = checkBoxValue(record[i]); value < 0 || value > 2)
+            refusals << u"\"%1\" reads \"%2\", and a check box holds only 0, 1 or 2"_s.arg(ItemFields[i].label,
+                                                                                           record[i]);
+    }
+    return refusals.join(u"; ");
+}
+
+} // namespace
+
+ItemBytesResult encodeItemRecord(const ItemRecord& record) {
+    if (!QStringEncoder(CodePage).isValid())
+        return {{}, MissingCodePage};
+
+    QByteArray bytes;
+    QStringList refusals;
+    for (int i = 0; i < ItemFieldCount; ++i) {
+        if (const std::optional<QByteArray> field = storedForm(record[i]))
+            bytes += *field + Separator;
+        else
+            refusals << u"%1: %2"_s.arg(ItemFields[i].label, unstorableCharacters(record[i]).join(u' '));
+    }
+    if (!refusals.isEmpty())
+        return {{}, u"an item file cannot store these characters: "_s + refusals.join(u"; ")};
+    return {bytes + LineEnd, {}};
+}
+
+ItemRecordResult decodeItemRecord(QByteArrayView bytes) {
+    QStringDecoder decoder(CodePage);
+    if (!decoder.isValid())
+        return {{}, MissingCodePage};
+
+    const QByteArrayView line = lastLine(bytes);
+    const qsizetype separators = line.count(Separator);
+    if (separators > ItemFieldCount)
+        return {{},
+                u"not an item file (%1 field separators where an item has %2)"_s.arg(separators).arg(ItemFieldCount)};
+
+    ItemRecord record;
+    qsizetype start = 0;
+    for (qsizetype slot = 0; slot < separators; ++slot) {
+        const qsizetype end = line.indexOf(Separator, start);
+        record[slot] = decoder.decode(line.sliced(start, end - start));
+        start = end + 1;
+    }
+    if (const QString refusals = checkBoxRefusals(record); !refusals.isEmpty())
+        return {{}, u"not an item file (%1)"_s.arg(refusals)};
+    return {record, {}};
+}
+
+} // namespace velmora

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class QCheckBox;
+class QLineEdit;
+class QRadioButton;
+class QString;
+
+namespace velmora {
+
+// Check boxes carry the values stored data knows: 0 clear, 1 set, 2 grayed.
+int checkValue(const QCheckBox& box);
+
+// Assigns a stored value; false, with the box untouched, for a value a check box cannot hold.
+// A change runs the box's handlers, the same value runs nothing.
+bool setCheckValue(QCheckBox& box, int value);
+
+// Selecting runs the button's handler and deselects its partner; deselecting runs nothing
+// and may leave the pair with neither button selected.
+void setSelected(QRadioButton& button, bool selected);
+
+// The user's clicks toggle between clear and set only; grayed comes from stored data alone.
+void keepGrayedFromClicks(QCheckBox& box);
+
+// Runs handler with the new value on every change of the box, whether the user or code made it.
+void onCheckValueChanged(QCheckBox& box, QObject* context, std::function<void(int)> handler);
+
+// Runs handler whenever the button becomes the selected one of its pair, by click or by code.
+void onSelected(QRadioButton& button, QObject* context, std::function<void()> handler);
+
+// Keeps what the user types within limit characters, while text assigned by code keeps its full
+// length: a stored item may hold a longer value than the box lets anyone type.
+void limitTyping(QLineEdit& edit, int limit);
+
+// Assigns text by code without cutting it to the box's typing limit.
+void assignText(QLineEdit& edit, const QString& text);
+
+} // namespace velmora

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+
+namespace velmora {
+
+// Selects a line edit's whole text, caret at the end, whenever the user moves into it,
+// by keyboard or by mouse, so that typing replaces the old value.
+class SelectOnFocus : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+// Rewrites a money field to two decimals whenever the user leaves it for another control.
+class NormalizeOnFocusLoss : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+} // namespace velmora

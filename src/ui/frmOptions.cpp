@@ -1,0 +1,128 @@
+#include "ui/frmOptions.h"
+
+#include "model/MerchantSettings.h"
+#include "store/MerchantStore.h"
+#include "store/SettingsStore.h"
+#include "ui/AppIcon.h"
+#include "ui/StoreProblemNotice.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using velmora::MerchantSettings;
+
+namespace {
+
+constexpr int TwipsPerPixel = 15; // 1440 twips an inch at 96 logical pixels an inch
+
+constexpr int px(int twips) {
+    return twips / TwipsPerPixel;
+}
+
+// The dialog's rows, top to bottom; the boxes take the focus in this order.
+struct Row {
+    const char* label;
+    const char* caption;
+    const char* box;
+    QString MerchantSettings::*field;
+};
+
+constexpr std::array<Row, 5> rows = {{
+    {"Label1", "e-mail:", "txtEmail", &MerchantSettings::eMail},
+    {"Label10", "store logo image location:", "txtStoreLogoUrl", &MerchantSettings::StoreLogo},
+    {"Label2", "Button Image location:", "txtButtonImageURL", &MerchantSettings::ButtonImageURL},
+    {"Label7", "Purchase Successful URL:", "txtPurchaseSuccessUrl", &MerchantSettings::PurchaseSuccessURL},
+    // A label despite its name: the caption of the cancel URL box.
+    {"txtPurchaseCancelledUrl", "Purchase Cancelled URL:", "txtPurchaseCancelUrl",
+     &MerchantSettings::PurchaseCancelURL},
+}};
+
+template <typename Widget> Widget* named(Widget* widget, const char* name) {
+    widget->setObjectName(QLatin1StringView(name));
+    return widget;
+}
+
+} // namespace
+
+frmOptions::frmOptions(velmora::SettingsStore& store, MerchantSettings& settings)
+    : QWidget(nullptr), m_store(store), m_settings(settings) {
+    setObjectName(QStringLiteral("frmOptions"));
+    setWindowTitle(QStringLiteral("Options"));
+    setWindowIcon(velmora::appIcon());
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(makeBoxRows());
+    layout->addStretch();
+    layout->addLayout(makeButtons());
+    setGeometry(px(2430), px(7170), px(8115), px(2865));
+
+    // Load step: the boxes show what the store holds.
+    const MerchantSettings stored = velmora::loadMerchantSettings(m_store);
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        m_boxes[i]->setText(stored.*rows[i].field);
+    m_boxes[0]->setFocus();
+}
+
+QLayout* frmOptions::makeBoxRows() {
+    auto* grid = new QGridLayout;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const int row = static_cast<int>(i);
+        grid->addWidget(named(new QLabel(QLatin1StringView(rows[i].caption), this), rows[i].label), row, 0);
+        m_boxes[i] = named(new QLineEdit(this), rows[i].box);
+        grid->addWidget(m_boxes[i], row, 1);
+    }
+    return grid;
+}
+
+// Made after the boxes, and each with its parent at once, so the focus goes on from the boxes to these two.
+QLayout* frmOptions::makeButtons() {
+    auto* saveAndClose = named(new QPushButton(QStringLiteral("Save and Close."), this), "Command1");
+    auto* saveAndKeepOpen = named(new QPushButton(QStringLiteral("Save and Keep Open."), this), "Command2");
+    connect(saveAndClose, &QPushButton::clicked, this, [this] {
+        applyBoxes();
+        close();
+    });
+    connect(saveAndKeepOpen, &QPushButton::clicked, this, [this] {
+        applyBoxes();
+        emit mainWindowRequested();
+    });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(saveAndKeepOpen);
+    buttons->addStretch();
+    buttons->addWidget(saveAndClose);
+    return buttons;
+}
+
+void frmOptions::showInstance(QPointer<frmOptions>& dialog, velmora::SettingsStore& store, MerchantSettings& settings,
+                              QWidget* mainWindow) {
+    if (!dialog) {
+        dialog = new frmOptions(store, settings);
+        if (mainWindow)
+            connect(dialog, &frmOptions::mainWindowRequested, mainWindow, &QWidget::show);
+    }
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+// Every close keeps what was typed: there is no way to discard edits.
+void frmOptions::closeEvent(QCloseEvent* event) {
+    applyBoxes();
+    emit mainWindowRequested();
+    event->accept();
+}
+
+// "Save and Keep Open." takes the button image URL too, so no visible field is left unsaved by a save.
+void frmOptions::applyBoxes() {
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        m_settings.*rows[i].field = m_boxes[i]->text();
+    velmora::saveMerchantSettings(m_store, m_settings);
+    velmora::noticeStoreProblem(m_store);
+}

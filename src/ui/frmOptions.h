@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+
+class QLayout;
+class QLineEdit;
+
+namespace velmora {
+class SettingsStore;
+struct MerchantSettings;
+} // namespace velmora
+
+// The merchant settings editor: modeless, without owner, deleted when closed. Its boxes come from the store
+// when it is created; every save and every close puts all five into the shared MerchantSettings and the store.
+class frmOptions : public QWidget {
+    Q_OBJECT
+public:
+    frmOptions(velmora::SettingsStore& store, velmora::MerchantSettings& settings);
+
+    // Creates the dialog into `dialog` unless one is open there (its unsaved texts stay), then shows it and
+    // brings it forward. The dialog hands the user back to `mainWindow` when it asks for the main window.
+    static void showInstance(QPointer<frmOptions>& dialog, velmora::SettingsStore& store,
+                             velmora::MerchantSettings& settings, QWidget* mainWindow);
+
+signals:
+    // After a save or a close: the main window should be shown.
+    void mainWindowRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QLayout* makeBoxRows();
+    QLayout* makeButtons();
+    void applyBoxes();
+
+    velmora::SettingsStore& m_store;
+    velmora::MerchantSettings& m_settings;
+    std::array<QLineEdit*, 5> m_boxes{};
+};

@@ -1,0 +1,318 @@
+#include "cli/VelmoraCli.h"
+#include "generate/ButtonForm.h"
+#include "generate/CartLink.h"
+#include "store/ItemFile.h"
+#include "store/MerchantStore.h"
+#include "store/SettingsStore.h"
+
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+
+using namespace velmora;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct CliRun {
+    int exit = -1;
+    QString out, err;
+};
+
+CliRun run(const QStringList& arguments, const SettingsStore& store) {
+    CliRun result;
+    QTextStream out(&result.out);
+    QTextStream err(&result.err);
+    result.exit = runVelmoraCli(QStringList{u"velmora-cli"_s} + arguments, store, out, err);
+    return result;
+}
+
+const MerchantSettings StoredSettings{u"shop@example.com"_s, u"https://shop.example/logo.png"_s,
+                                      u"https://shop.example/thanks"_s, u"https://shop.example/cart"_s,
+                                      u"https://shop.example/button.png"_s};
+
+ItemRecord recordWith(std::initializer_list<std::pair<int, QString>> fields) {
+    ItemRecord record;
+    for (const auto& [index, text] : fields)
+        record[index] = text;
+    return record;
+}
+
+// What the main window shows for the item file, made the way the window makes it.
+QString expectedFor(const QString& command, const QString& file, const MerchantSettings& settings) {
+    const CartItem item = cartItemFromRecord(readItemFile(file).record);
+    return command == u"form" ? BuildButtonForm(item, settings) : BuildCartLink(item, settings);
+}
+
+QString expectedLines(const QString& command, const QStringList& files, const MerchantSettings& settings) {
+    QString lines;
+    for (const QString& file : files)
+        lines += expectedFor(command, file, settings) + u'\n';
+    return lines;
+}
+
+void writeItem(const QString& path, const ItemRecord& record) {
+    const ItemSaveResult saved = writeItemFile(path, record);
+    QVERIFY2(saved.ok(), qPrintable(saved.error));
+}
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList treeOf(const QString& folder) {
+    QStringList entries;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        entries << it.next();
+    entries.sort();
+    return entries;
+}
+
+} // namespace
+
+class VelmoraCliTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void printsWhatTheWindowMakes_data();
+    void printsWhatTheWindowMakes();
+    void optionsReplaceSettingsOneByOne_data();
+    void optionsReplaceSettingsOneByOne();
+    void refusesAndPrintsNothing_data();
+    void refusesAndPrintsNothing();
+    void refusesSettingsItCannotRead();
+    void explainsItself();
+    void makesACatalogueOfAThousandItems();
+    void runsWithoutADisplayAndLeavesTheStoreAlone();
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<SettingsStore> m_store;
+};
+
+void VelmoraCliTest::initTestCase() {
+    QVERIFY(m_dir.isValid());
+    QVERIFY(QDir::setCurrent(m_dir.path())); // file names as a user would type them
+
+    {
+        SettingsStore store(u"settings.ini"_s);
+        QVERIFY(saveMerchantSettings(store, StoredSettings));
+    }
+    m_store = std::make_unique<SettingsStore>(u"settings.ini"_s);
+
+    using namespace ItemFieldIndex;
+    QVERIFY(QFile::copy(QStringLiteral(VELMORA_EXAMPLES_DIR "/mug.tqf"), u"mug.tqf"_s));
+    writeItem(u"accents.tqf"_s, recordWith({{ItemName, u"Café « Straße »"_s},
+                                            {ItemID, u"C-1"_s},
+                                            {Price, u"12,50 €"_s},
+                                            {Shipping1, u"2.00"_s},
+                                            {Shipping2, u"1.00"_s},
+                                            {Note, u"1"_s},
+                                            {NoteTitle, u"Gift message, \"please\""_s}}));
+    writeItem(u"options.tqf"_s, recordWith({{ItemName, u"Shirt"_s},
+                                            {Price, u"20.00"_s},
+                                            {Option1Active, u"1"_s},
+                                            {Option1Name, u"Size"_s},
+                                            {Option1DropDown, u"1"_s},
+                                            {Option1Values, u"S"_s},
+                                            {Option1Values + 3, u"XL"_s},
+                                            {Option2Active, u"1"_s},
+                                            {Option2Name, u"Print"_s},
+                                            {Option2TextBox, u"1"_s}}));
+    writeItem(u"grayed.tqf"_s, recordWith({{ItemName, u"Cap"_s}, {Option1Active, u"2"_s}}));
+    QFile broken(u"broken.tqf"_s);
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write(QByteArray(40, '\xA5'));
+}
+
+void VelmoraCliTest::printsWhatTheWindowMakes_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QStringList>("files");
+
+    QTest::addRow("form for the sample") << u"form"_s << QStringList{u"mug.tqf"_s};
+    QTest::addRow("forms in the order given, repeats kept")
+        << u"form"_s << QStringList{u"options.tqf"_s, u"mug.tqf"_s, u"accents.tqf"_s, u"mug.tqf"_s};
+    QTest::addRow("links") << u"link"_s << QStringList{u"accents.tqf"_s, u"mug.tqf"_s};
+    QTest::addRow("link for a grayed option set") << u"link"_s << QStringList{u"grayed.tqf"_s};
+}
+
+void VelmoraCliTest::printsWhatTheWindowMakes() {
+    QFETCH(QString, command);
+    QFETCH(QStringList, files);
+
+    const CliRun result = run(QStringList{command} + files, *m_store);
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.exit, int(CliExit::Done));
+    QCOMPARE(result.out, expectedLines(command, files, StoredSettings));
+}
+
+void VelmoraCliTest::optionsReplaceSettingsOneByOne_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<MerchantSettings>("settings");
+
+    const auto with = [](QString MerchantSettings::*field, const QString& value) {
+        MerchantSettings settings = StoredSettings;
+        settings.*field = value;
+        return settings;
+    };
+    QTest::addRow("email") << QStringList{u"--email"_s, u"other@example.com"_s}
+                           << with(&MerchantSettings::eMail, u"other@example.com"_s);
+    QTest::addRow("store logo") << QStringList{u"--store-logo=L"_s} << with(&MerchantSettings::StoreLogo, u"L"_s);
+    QTest::addRow("button image") << QStringList{u"--button-image"_s, u"B"_s}
+                                  << with(&MerchantSettings::ButtonImageURL, u"B"_s);
+    QTest::addRow("success url") << QStringList{u"--success-url"_s, u"S"_s}
+                                 << with(&MerchantSettings::PurchaseSuccessURL, u"S"_s);
+    QTest::addRow("cancel url") << QStringList{u"--cancel-url"_s, u"C"_s}
+                                << with(&MerchantSettings::PurchaseCancelURL, u"C"_s);
+    QTest::addRow("empty value empties") << QStringList{u"--store-logo"_s, u""_s}
+                                         << with(&MerchantSettings::StoreLogo, u""_s);
+    QTest::addRow("given twice, the last counts")
+        << QStringList{u"--email=a"_s, u"--email=b"_s} << with(&MerchantSettings::eMail, u"b"_s);
+}
+
+void VelmoraCliTest::optionsReplaceSettingsOneByOne() {
+    QFETCH(QStringList, options);
+    QFETCH(MerchantSettings, settings);
+
+    for (const QString& command : {u"form"_s, u"link"_s}) {
+        const CliRun result = run(QStringList{command, u"accents.tqf"_s} + options, *m_store);
+        QCOMPARE(result.exit, int(CliExit::Done));
+        QCOMPARE(result.out, expectedLines(command, {u"accents.tqf"_s}, settings));
+    }
+}
+
+void VelmoraCliTest::refusesAndPrintsNothing_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exit");
+    QTest::addColumn<QStringList>("errorLines");
+
+    const QString missing = u"velmora-cli: Couldn't open \"missing.tqf\": No such file or directory."_s;
+    const QString broken = u"velmora-cli: Couldn't open \"broken.tqf\": not an item file (40 field separators "
+                           u"where an item has 36)."_s;
+    const QString options = u"velmora-cli: Couldn't make a link for \"options.tqf\": its option set 1 is in use, "
+                            u"and a link carries no options; make a form for it instead."_s;
+    const QString tryHelp = u"Try \"velmora-cli --help\"."_s;
+
+    QTest::addRow("a missing file among good ones")
+        << QStringList{u"form"_s, u"mug.tqf"_s, u"missing.tqf"_s, u"options.tqf"_s} << 2 << QStringList{missing};
+    QTest::addRow("not an item file") << QStringList{u"form"_s, u"broken.tqf"_s} << 2 << QStringList{broken};
+    QTest::addRow("link for an item with options")
+        << QStringList{u"link"_s, u"mug.tqf"_s, u"options.tqf"_s} << 2 << QStringList{options};
+    QTest::addRow("every bad file named, in order")
+        << QStringList{u"link"_s, u"options.tqf"_s, u"mug.tqf"_s, u"missing.tqf"_s, u"broken.tqf"_s} << 2
+        << QStringList{options, missing, broken};
+    QTest::addRow("no command") << QStringList{} << 1
+                                << QStringList{u"velmora-cli: Say what to make: form or link."_s, tryHelp};
+    QTest::addRow("unknown command") << QStringList{u"draw"_s, u"mug.tqf"_s} << 1
+                                     << QStringList{u"velmora-cli: Unknown command \"draw\": say form or link."_s,
+                                                    tryHelp};
+    QTest::addRow("no file") << QStringList{u"form"_s} << 1
+                             << QStringList{u"velmora-cli: Name at least one item file."_s, tryHelp};
+    QTest::addRow("unknown option") << QStringList{u"form"_s, u"--colour=red"_s, u"mug.tqf"_s} << 1
+                                    << QStringList{u"velmora-cli: Unknown option 'colour'."_s, tryHelp};
+    QTest::addRow("option without its value") << QStringList{u"form"_s, u"mug.tqf"_s, u"--email"_s} << 1
+                                              << QStringList{u"velmora-cli: Missing value after '--email'."_s, tryHelp};
+}
+
+void VelmoraCliTest::refusesAndPrintsNothing() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exit);
+    QFETCH(QStringList, errorLines);
+
+    const CliRun result = run(arguments, *m_store);
+    QCOMPARE(result.out, QString());
+    QCOMPARE(result.err, errorLines.join(u'\n') + u'\n');
+    QCOMPARE(result.exit, exit);
+}
+
+void VelmoraCliTest::refusesSettingsItCannotRead() {
+    QFile garbled(u"garbled.ini"_s);
+    QVERIFY(garbled.open(QIODevice::WriteOnly));
+    garbled.write("[Settings]\neMail=shop@example.com\nthis is no setting\n");
+    garbled.close();
+    const SettingsStore store(u"garbled.ini"_s);
+    QVERIFY(!store.problem().isEmpty());
+
+    const CliRun result = run({u"form"_s, u"mug.tqf"_s}, store);
+    QCOMPARE(result.out, QString());
+    QCOMPARE(result.err, u"velmora-cli: "_s + store.problem() + u'\n');
+    QCOMPARE(result.exit, int(CliExit::Refused));
+}
+
+void VelmoraCliTest::explainsItself() {
+    const CliRun result = run({u"--help"_s}, *m_store);
+    QCOMPARE(result.exit, int(CliExit::Done));
+    QCOMPARE(result.err, QString());
+    for (const QString& word : {u"form"_s, u"link"_s, u"--email"_s, u"--store-logo"_s, u"--button-image"_s,
+                                u"--success-url"_s, u"--cancel-url"_s, u"Exit status"_s})
+        QVERIFY2(result.out.contains(word), qPrintable(word));
+}
+
+void VelmoraCliTest::makesACatalogueOfAThousandItems() {
+    QVERIFY(QDir().mkdir(u"catalogue"_s));
+    QStringList files;
+    for (int i = 0; i < 1000; ++i) {
+        files << u"catalogue/item%1.tqf"_s.arg(i, 4, 10, QChar(u'0'));
+        // Written plainly: a thousand synced saves would only time the disk.
+        QFile file(files.last());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(encodeItemRecord(recordWith({{ItemFieldIndex::ItemName, u"Item %1"_s.arg(i)},
+                                                {ItemFieldIndex::Price, u"%1.00"_s.arg(i)}}))
+                       .bytes);
+    }
+
+    QElapsedTimer timer;
+    timer.start();
+    const CliRun result = run(QStringList{u"form"_s} + files, *m_store);
+    qInfo("1000 item files made into forms in %lld ms", timer.elapsed());
+
+    QCOMPARE(result.exit, int(CliExit::Done));
+    QCOMPARE(result.out, expectedLines(u"form"_s, files, StoredSettings));
+}
+
+void VelmoraCliTest::runsWithoutADisplayAndLeavesTheStoreAlone() {
+    QVERIFY(QDir().mkpath(u"home/config/Trevanto"_s));
+    const QString storeFile = m_dir.filePath(u"home/config/Trevanto/Trevanto.ini"_s);
+    {
+        SettingsStore store(storeFile);
+        QVERIFY(saveMerchantSettings(store, StoredSettings));
+    }
+    const QByteArray storedBytes = contentOf(storeFile);
+    const QStringList storedTree = treeOf(m_dir.filePath(u"home"_s));
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
+        environment.remove(name);
+    environment.insert(u"HOME"_s, m_dir.filePath(u"home"_s));
+    environment.insert(u"XDG_CONFIG_HOME"_s, m_dir.filePath(u"home/config"_s));
+
+    const auto runProgram = [&](const QStringList& arguments) {
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(VELMORA_CLI_PATH), arguments);
+        [&] { QVERIFY(program.waitForFinished(60'000)); }();
+        return std::tuple{program.exitCode(), program.readAllStandardOutput(), program.readAllStandardError()};
+    };
+
+    const auto [exit, out, err] = runProgram({u"form"_s, u"accents.tqf"_s, u"mug.tqf"_s});
+    QCOMPARE(err, QByteArray());
+    QCOMPARE(exit, int(CliExit::Done));
+    QCOMPARE(out, expectedLines(u"form"_s, {u"accents.tqf"_s, u"mug.tqf"_s}, StoredSettings).toUtf8());
+
+    const auto [failedExit, failedOut, failedErr] = runProgram({u"link"_s, u"mug.tqf"_s, u"missing.tqf"_s});
+    QCOMPARE(failedExit, int(CliExit::Refused));
+    QCOMPARE(failedOut, QByteArray());
+    QVERIFY(failedErr.contains("missing.tqf"));
+
+    QCOMPARE(contentOf(storeFile), storedBytes);
+    QCOMPARE(treeOf(m_dir.filePath(u"home"_s)), storedTree);
+}
+
+QTEST_GUILESS_MAIN(VelmoraCliTest)
+#include "VelmoraCliTest.moc"

@@ -1,0 +1,244 @@
+#include "store/ItemRecordCodec.h"
+
+#include <QStringDecoder>
+#include <QTest>
+
+using namespace velmora;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray windows1252(const QString& text) {
+    QByteArray bytes;
+    for (QChar c : text) {
+        if (c == u'¥')
+            bytes += '\xA5';
+        else if (c == u'€')
+            bytes += '\x80';
+        else
+            bytes += char(c.toLatin1());
+    }
+    return bytes;
+}
+
+// The item of the file format's own example: Mug at 5.00, shipping address asked, no note, both sets unused.
+ItemRecord mugRecord() {
+    ItemRecord record;
+    record[ItemFieldIndex::ItemName] = u"Mug"_s;
+    record[ItemFieldIndex::Price] = u"5.00"_s;
+    record[ItemFieldIndex::Option1Active] = u"0"_s;
+    record[ItemFieldIndex::Option1DropDown] = u"1"_s;
+    record[ItemFieldIndex::Option1TextBox] = u"0"_s;
+    record[ItemFieldIndex::Option2Active] = u"0"_s;
+    record[ItemFieldIndex::Option2DropDown] = u"1"_s;
+    record[ItemFieldIndex::Option2TextBox] = u"0"_s;
+    record[ItemFieldIndex::ShippingAddress] = u"1"_s;
+    record[ItemFieldIndex::Note] = u"0"_s;
+    record[ItemFieldIndex::NoteTitle] = u"Special Instructions (optional)"_s;
+    return record;
+}
+
+// Every text field holds the text, told apart by its index; the other fields vary with it.
+ItemRecord recordOf(const QString& text) {
+    ItemRecord record;
+    for (int i = 0; i < ItemFieldCount; ++i) {
+        switch (ItemFields[i].kind) {
+        case ItemFieldKind::Text:
+            record[i] = text + QString::number(i);
+            break;
+        case ItemFieldKind::CheckBox:
+            record[i] = checkBoxField(i % 3);
+            break;
+        case ItemFieldKind::OptionButton:
+            record[i] = optionButtonField(i % 2);
+            break;
+        }
+    }
+    return record;
+}
+
+QString everyWindows1252CharacterButTheSeparator() {
+    QByteArray bytes;
+    for (int byte = 0x20; byte <= 0xFF; ++byte) {
+        if (byte != 0xA5 && byte != 0x7F)
+            bytes += char(byte);
+    }
+    return QStringDecoder("windows-1252").decode(bytes);
+}
+
+} // namespace
+
+class ItemRecordCodecTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void writesTheFormatExampleByteForByte();
+    void writesWindows1252();
+    void roundTrips_data();
+    void roundTrips();
+    void readsTheLastLine_data();
+    void readsTheLastLine();
+    void refusesWhatIsNoItem_data();
+    void refusesWhatIsNoItem();
+    void refusesFieldsItCannotStore_data();
+    void refusesFieldsItCannotStore();
+    void namesEveryFieldItCannotStore();
+};
+
+void ItemRecordCodecTest::writesTheFormatExampleByteForByte() {
+    const QString line = u"Mug¥¥5.00¥¥¥0¥¥1¥0¥¥¥¥¥¥¥¥¥¥¥0¥¥1¥0¥¥¥¥¥¥¥¥¥¥¥1¥0¥Special Instructions (optional)¥"_s;
+    QCOMPARE(line.size(), 82);
+
+    const ItemBytesResult encoded = encodeItemRecord(mugRecord());
+    QVERIFY2(encoded.ok(), qPrintable(encoded.error));
+    QCOMPARE(encoded.bytes, windows1252(line) + "\r\n");
+    QCOMPARE(encoded.bytes.count('\xA5'), 36);
+}
+
+void ItemRecordCodecTest::writesWindows1252() {
+    ItemRecord record;
+    record[0] = u"é€ß"_s;
+    QVERIFY(encodeItemRecord(record).bytes.startsWith("\xE9\x80\xDF\xA5"));
+}
+
+void ItemRecordCodecTest::roundTrips_data() {
+    QTest::addColumn<ItemRecord>("record");
+
+    QTest::addRow("format example") << mugRecord();
+    QTest::addRow("all empty") << ItemRecord{};
+    QTest::addRow("Windows-1252 letters") << recordOf(u"Café € Straße "_s);
+    QTest::addRow("commas and double quotes") << recordOf(u"Mug, \"large\", blue"_s);
+    QTest::addRow("leading and trailing blanks") << recordOf(u"  Mug  "_s);
+    QTest::addRow("markup") << recordOf(u"<b>&amp;</b>"_s);
+    QTest::addRow("every Windows-1252 character") << recordOf(everyWindows1252CharacterButTheSeparator());
+}
+
+void ItemRecordCodecTest::roundTrips() {
+    QFETCH(ItemRecord, record);
+
+    const ItemBytesResult encoded = encodeItemRecord(record);
+    QVERIFY2(encoded.ok(), qPrintable(encoded.error));
+    const ItemRecordResult decoded = decodeItemRecord(encoded.bytes);
+    QVERIFY2(decoded.ok(), qPrintable(decoded.error));
+    for (int i = 0; i < ItemFieldCount; ++i)
+        QCOMPARE(decoded.record[i], record[i]);
+}
+
+void ItemRecordCodecTest::readsTheLastLine_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("leadingFields"); // all later fields must be empty
+
+    QTest::addRow("CR LF") << QByteArray("a\xA5"
+                                         "b\xA5\r\n")
+                           << QStringList{"a", "b"};
+    QTest::addRow("LF") << QByteArray("a\xA5"
+                                      "b\xA5\n")
+                        << QStringList{"a", "b"};
+    QTest::addRow("CR") << QByteArray("a\xA5"
+                                      "b\xA5\r")
+                        << QStringList{"a", "b"};
+    QTest::addRow("no line end") << QByteArray("a\xA5"
+                                               "b\xA5")
+                                 << QStringList{"a", "b"};
+    QTest::addRow("last of several lines") << QByteArray("old\xA5\r\nnew\xA5\r\n") << QStringList{"new"};
+    QTest::addRow("last of mixed line ends") << QByteArray("x\xA5\ry\xA5\nz\xA5") << QStringList{"z"};
+    QTest::addRow("a blank last line is an empty record") << QByteArray("a\xA5\r\n\r\n") << QStringList{};
+    QTest::addRow("text after the last separator dropped") << QByteArray("a\xA5"
+                                                                         "b")
+                                                           << QStringList{"a"};
+    QTest::addRow("empty fields keep their slots") << QByteArray("\xA5\xA5"
+                                                                 "c\xA5")
+                                                   << QStringList{"", "", "c"};
+    QTest::addRow("empty file") << QByteArray() << QStringList{};
+    QTest::addRow("no separator at all") << QByteArray("Dear diary,\r\ntoday\r\n") << QStringList{};
+    QTest::addRow("bytes read as Windows-1252") << QByteArray("\x80\xE9\x9F\xA5") << QStringList{u"€éŸ"_s};
+    QTest::addRow("earlier lines are not checked") << QByteArray(40, '\xA5') + "\r\nok\xA5\r\n" << QStringList{"ok"};
+    QTest::addRow("exactly 36 fields") << QByteArray(36, '\xA5') << QStringList{};
+}
+
+void ItemRecordCodecTest::readsTheLastLine() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, leadingFields);
+
+    const ItemRecordResult decoded = decodeItemRecord(bytes);
+    QVERIFY2(decoded.ok(), qPrintable(decoded.error));
+    for (int i = 0; i < ItemFieldCount; ++i)
+        QCOMPARE(decoded.record[i], leadingFields.value(i));
+}
+
+void ItemRecordCodecTest::refusesWhatIsNoItem_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason");
+
+    const auto withField = [](int index, const QByteArray& text) {
+        QByteArray bytes;
+        for (int i = 0; i < ItemFieldCount; ++i)
+            bytes += (i == index ? text : QByteArray()) + '\xA5';
+        return bytes + "\r\n";
+    };
+
+    QTest::addRow("37 separators") << QByteArray(37, '\xA5') + "\r\n"
+                                   << u"not an item file (37 field separators where an item has 36)"_s;
+    QTest::addRow("a separator typed into a field") << withField(0, "Y\xA5"
+                                                                    "en")
+                                                    << u"not an item file (37 field separators where an item has 36)"_s;
+    QTest::addRow("check box 3") << withField(ItemFieldIndex::Option1Active, "3")
+                                 << u"\"Option set 1, in use\" reads \"3\", and a check box holds only 0, 1 or 2"_s;
+    QTest::addRow("check box -1") << withField(ItemFieldIndex::ShippingAddress, "-1")
+                                  << u"\"Buyer provides a shipping address\" reads \"-1\""_s;
+    QTest::addRow("check box rounding to 3")
+        << withField(ItemFieldIndex::Note, " 2.6") << u"\"Buyer includes a note\" reads \" 2.6\""_s;
+    QTest::addRow("check box beyond any number")
+        << withField(ItemFieldIndex::Option2Active, "1e999") << u"\"Option set 2, in use\" reads \"1e999\""_s;
+}
+
+void ItemRecordCodecTest::refusesWhatIsNoItem() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+
+    const ItemRecordResult decoded = decodeItemRecord(bytes);
+    QVERIFY(!decoded.ok());
+    QVERIFY2(decoded.error.contains(reason), qPrintable(decoded.error));
+    QCOMPARE(decoded.record, ItemRecord{});
+}
+
+void ItemRecordCodecTest::refusesFieldsItCannotStore_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("named");
+
+    using namespace ItemFieldIndex;
+    QTest::addRow("separator") << int(ItemName) << u"100 ¥"_s << u"Item name: \"¥\""_s;
+    QTest::addRow("outside Windows-1252")
+        << Option1Values + 2 << u"茶碗"_s << u"Option set 1, value 3: \"茶\" \"碗\""_s;
+    QTest::addRow("each character once") << int(NoteTitle) << u"ĀbĀ"_s << u"Note title: \"Ā\""_s;
+    QTest::addRow("outside the basic plane") << int(Option2Name) << u"😀"_s << u"Option set 2, name: \"😀\""_s;
+    QTest::addRow("line feed") << int(Price) << u"5\n00"_s << u"Price: U+000A"_s;
+    QTest::addRow("carriage return") << int(ItemID) << u"M\r1"_s << u"Item ID: U+000D"_s;
+    QTest::addRow("lone surrogate") << Option2Values + 9 << QString(QChar(0xD800))
+                                    << u"Option set 2, value 10: U+D800"_s;
+}
+
+void ItemRecordCodecTest::refusesFieldsItCannotStore() {
+    QFETCH(int, index);
+    QFETCH(QString, text);
+    QFETCH(QString, named);
+
+    ItemRecord record = mugRecord();
+    record[index] = text;
+    const ItemBytesResult encoded = encodeItemRecord(record);
+    QVERIFY(!encoded.ok());
+    QVERIFY(encoded.bytes.isEmpty());
+    QCOMPARE(encoded.error, u"an item file cannot store these characters: "_s + named);
+}
+
+void ItemRecordCodecTest::namesEveryFieldItCannotStore() {
+    ItemRecord record = mugRecord();
+    record[ItemFieldIndex::ItemName] = u"Mug ¥"_s;
+    record[ItemFieldIndex::Option1Values + 2] = u"茶"_s;
+    QCOMPARE(encodeItemRecord(record).error,
+             u"an item file cannot store these characters: Item name: \"¥\"; Option set 1, value 3: \"茶\""_s);
+}
+
+QTEST_APPLESS_MAIN(ItemRecordCodecTest)
+#include "ItemRecordCodecTest.moc"

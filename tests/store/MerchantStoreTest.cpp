@@ -1,0 +1,84 @@
+#include "store/MerchantStore.h"
+#include "store/SettingsStore.h"
+
+#include "IniFiles.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+using namespace velmora;
+
+class MerchantStoreTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void emptyStoreGetsThePlaceholderAndOnlyTheFlag();
+    void hasBeenRunForms_data();
+    void hasBeenRunForms();
+    void failedWritesAreReported();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString fileName() const { return m_dir->filePath(u"Trevanto.ini"_s); }
+};
+
+void MerchantStoreTest::init() {
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void MerchantStoreTest::emptyStoreGetsThePlaceholderAndOnlyTheFlag() {
+    {
+        SettingsStore store(fileName());
+        const MerchantSettings settings = loadMerchantSettings(store);
+        QCOMPARE(settings.eMail, u"your-paypal-email@example.com"_s);
+        QCOMPARE(settings.StoreLogo + settings.PurchaseSuccessURL + settings.PurchaseCancelURL +
+                     settings.ButtonImageURL,
+                 QString());
+        QVERIFY(!hasBeenRun(store));
+        QVERIFY(!QFileInfo::exists(fileName()));
+        QVERIFY(recordFirstRun(store));
+    }
+    QCOMPARE(QSettings(fileName(), QSettings::IniFormat).allKeys(), QStringList{u"Settings/HasBeenRun"_s});
+    QCOMPARE(onDisk(fileName(), u"Settings/HasBeenRun"_s), u"True"_s);
+    QVERIFY(hasBeenRun(SettingsStore(fileName())));
+}
+
+void MerchantStoreTest::hasBeenRunForms_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("expected");
+
+    QTest::addRow("True") << "[Settings]\nHasBeenRun=True\n"_ba << true;
+    QTest::addRow("lower-case true") << "[Settings]\nHasBeenRun=true\n"_ba << true;
+    QTest::addRow("minus one") << "[Settings]\nHasBeenRun=-1\n"_ba << true;
+    QTest::addRow("False") << "[Settings]\nHasBeenRun=False\n"_ba << false;
+    QTest::addRow("zero") << "[Settings]\nHasBeenRun=0\n"_ba << false;
+    QTest::addRow("empty asks again") << "[Settings]\nHasBeenRun=\n"_ba << false;
+    QTest::addRow("names in other cases") << "[SETTINGS]\nhasbeenrun=TRUE\n"_ba << true;
+    QTest::addRow("another section") << "[DropDowns]\nHasBeenRun=True\n"_ba << false;
+}
+
+void MerchantStoreTest::hasBeenRunForms() {
+    QFETCH(QByteArray, file);
+    QFETCH(bool, expected);
+    QVERIFY(writeIniFile(fileName(), file));
+    QCOMPARE(hasBeenRun(SettingsStore(fileName())), expected);
+}
+
+// The steps must not report a write that never reached the disk as done.
+void MerchantStoreTest::failedWritesAreReported() {
+    QVERIFY(QDir().mkpath(fileName())); // the store's file is a folder
+    SettingsStore store(fileName());
+    QVERIFY(!saveMerchantSettings(store, MerchantSettings{u"shop@example.com"_s, {}, {}, {}, {}}));
+    QVERIFY(!recordFirstRun(store));
+    QCOMPARE(loadMerchantSettings(store).eMail, u"shop@example.com"_s);
+    QVERIFY(hasBeenRun(store));
+}
+
+QTEST_GUILESS_MAIN(MerchantStoreTest)
+#include "MerchantStoreTest.moc"

@@ -1,0 +1,241 @@
+#include "store/SettingsStore.h"
+
+#include "IniFiles.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+using velmora::SettingsStore;
+
+class SettingsStoreTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void userStoreLivesInTheConfigFolder();
+    void namesMatchInAnyCase_data();
+    void namesMatchInAnyCase();
+    void textsSurviveARestart_data();
+    void textsSurviveARestart();
+    void readingCreatesNothing();
+    void pendingValuesReachTheDiskOnDestruction();
+    void keepsWhatAnotherCopyWrote();
+    void unparsableFileIsNeverWritten_data();
+    void unparsableFileIsNeverWritten();
+    void unwritableStoreKeepsValuesInMemory_data();
+    void unwritableStoreKeepsValuesInMemory();
+    void problemIsReportedOnceAndClearsWhenFixed();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_configHome;
+    QString fileName() const { return m_dir->filePath(u"Trevanto/Trevanto.ini"_s); }
+};
+
+void SettingsStoreTest::initTestCase() {
+    // QSettings fixes the user folder on first use, so it must be private from the start.
+    static QTemporaryDir configHome;
+    QVERIFY(configHome.isValid());
+    m_configHome = configHome.path();
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_configHome));
+}
+
+void SettingsStoreTest::init() {
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void SettingsStoreTest::userStoreLivesInTheConfigFolder() {
+    const QString expected = m_configHome + u"/Trevanto/Trevanto.ini"_s;
+    {
+        SettingsStore store;
+        QCOMPARE(store.fileName(), expected);
+        store.saveSetting(u"Settings"_s, u"eMail"_s, u"shop@example.com"_s);
+        QVERIFY(store.commit());
+    }
+    QCOMPARE(onDisk(expected, u"Settings/eMail"_s), u"shop@example.com"_s);
+}
+
+void SettingsStoreTest::namesMatchInAnyCase_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("storedPath");
+
+    QTest::addRow("upper-case file") << "[SETTINGS]\nEMAIL=old\n"_ba
+                                     << "Settings"
+                                     << "eMail"
+                                     << "SETTINGS/EMAIL";
+    QTest::addRow("upper-case read") << "[Settings]\neMail=old\n"_ba
+                                     << "SETTINGS"
+                                     << "EMAIL"
+                                     << "Settings/eMail";
+    QTest::addRow("lower-case file") << "[dropdowns]\nset1box1=old\n"_ba
+                                     << "DropDowns"
+                                     << "Set1Box1"
+                                     << "dropdowns/set1box1";
+}
+
+// A save under another spelling must replace the stored entry, never add a twin that hides it.
+void SettingsStoreTest::namesMatchInAnyCase() {
+    QFETCH(QByteArray, file);
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, storedPath);
+    QVERIFY(writeIniFile(fileName(), file));
+
+    SettingsStore store(fileName());
+    QCOMPARE(store.getSetting(section, key, u"default"_s), u"old"_s);
+    store.saveSetting(section, key, u"new"_s);
+    QCOMPARE(store.getSetting(section.toLower(), key.toUpper(), u"default"_s), u"new"_s);
+    QVERIFY(store.commit());
+
+    QCOMPARE(QSettings(fileName(), QSettings::IniFormat).allKeys(), QStringList{storedPath});
+    QCOMPARE(onDisk(fileName(), storedPath), u"new"_s);
+}
+
+void SettingsStoreTest::textsSurviveARestart_data() {
+    QTest::addColumn<QString>("text");
+
+    QTest::addRow("empty") << "";
+    QTest::addRow("blanks around") << "  Gift wrap  ";
+    QTest::addRow("comma, which QSettings would split") << "Red, Green";
+    QTest::addRow("quotes and backslash") << R"(say "hi" \ bye)";
+    QTest::addRow("comment and section marks") << "; [x] # y = z";
+    QTest::addRow("leading at sign") << "@Variant(nothing)";
+    QTest::addRow("non-ASCII") << u"Crème brûlée – 5 €"_s;
+    QTest::addRow("line break") << "two\nlines";
+}
+
+void SettingsStoreTest::textsSurviveARestart() {
+    QFETCH(QString, text);
+    {
+        SettingsStore store(fileName());
+        store.saveSetting(u"Settings"_s, u"txtNote"_s, text);
+        QVERIFY(store.commit());
+    }
+    QCOMPARE(onDisk(fileName(), u"Settings/txtNote"_s), text);
+    const SettingsStore restarted(fileName());
+    QCOMPARE(restarted.getSetting(u"Settings"_s, u"txtNote"_s, u"default"_s), text);
+    QVERIFY(restarted.problem().isEmpty());
+}
+
+void SettingsStoreTest::readingCreatesNothing() {
+    {
+        SettingsStore store(fileName());
+        QCOMPARE(store.getSetting(u"Settings"_s, u"eMail"_s, u"x"_s), u"x"_s);
+        QVERIFY(store.commit());
+    }
+    QVERIFY(!QFileInfo::exists(QFileInfo(fileName()).absolutePath()));
+}
+
+void SettingsStoreTest::pendingValuesReachTheDiskOnDestruction() {
+    SettingsStore(fileName()).saveSetting(u"Settings"_s, u"Price"_s, u"5"_s);
+    QCOMPARE(onDisk(fileName(), u"Settings/Price"_s), u"5"_s);
+}
+
+// Two copies of the program share the store: a commit writes only its own keys.
+void SettingsStoreTest::keepsWhatAnotherCopyWrote() {
+    QVERIFY(writeIniFile(fileName(), "[Settings]\nItemName=Mug\n"));
+    SettingsStore store(fileName());
+    QSettings(fileName(), QSettings::IniFormat).setValue(u"Settings/eMail"_s, u"other@example.com"_s);
+    store.saveSetting(u"Settings"_s, u"Price"_s, u"9.99"_s);
+    QVERIFY(store.commit());
+
+    QCOMPARE(onDisk(fileName(), u"Settings/eMail"_s), u"other@example.com"_s);
+    QCOMPARE(onDisk(fileName(), u"Settings/ItemName"_s), u"Mug"_s);
+    QCOMPARE(onDisk(fileName(), u"Settings/Price"_s), u"9.99"_s);
+}
+
+void SettingsStoreTest::unparsableFileIsNeverWritten_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("reason"); // empty when the file is fine
+
+    const QString notALine = u"is not a section, a setting or a comment"_s;
+    QTest::addRow("comments, blank lines and CRLF are fine") << "; mine\r\n\r\n[Settings]\r\n eMail = a@b\r\n"_ba
+                                                             << "";
+    QTest::addRow("keys before any section are fine") << "stray=1\n[Settings]\neMail=a@b\n"_ba
+                                                      << "";
+    QTest::addRow("a line that is no setting") << "[Settings]\neMail=a@b\nhello\n"_ba
+                                               << "line 3 " + notALine;
+    QTest::addRow("a hash comment") << "# mine\n[Settings]\neMail=a@b\n"_ba
+                                    << "line 1 " + notALine;
+    QTest::addRow("an unclosed section") << "[Settings\neMail=a@b\n"_ba
+                                         << "line 1 " + notALine;
+    QTest::addRow("a key without a name") << "[Settings]\neMail=a@b\n=x\n"_ba
+                                          << "line 3 " + notALine;
+    QTest::addRow("bytes that are not UTF-8") << "[Settings]\neMail=caf\xe9@b\n"_ba
+                                              << "it is not UTF-8 text";
+}
+
+void SettingsStoreTest::unparsableFileIsNeverWritten() {
+    QFETCH(QByteArray, file);
+    QFETCH(QString, reason);
+    QVERIFY(writeIniFile(fileName(), file));
+
+    SettingsStore store(fileName());
+    QVERIFY(store.getSetting(u"Settings"_s, u"eMail"_s, {}).contains(u'@')); // what can be read is still used
+    store.saveSetting(u"Settings"_s, u"eMail"_s, u"new@example.com"_s);
+    QCOMPARE(store.commit(), reason.isEmpty());
+    QCOMPARE(store.getSetting(u"Settings"_s, u"eMail"_s, {}), u"new@example.com"_s);
+    if (reason.isEmpty()) {
+        QCOMPARE(onDisk(fileName(), u"Settings/eMail"_s), u"new@example.com"_s);
+        return;
+    }
+    QCOMPARE(readIniFile(fileName()), file);
+    QVERIFY2(store.problem().contains(QDir::toNativeSeparators(fileName())), qPrintable(store.problem()));
+    QVERIFY2(store.problem().contains(reason), qPrintable(store.problem()));
+}
+
+void SettingsStoreTest::unwritableStoreKeepsValuesInMemory_data() {
+    QTest::addColumn<QString>("blocker"); // relative to the temporary folder
+    QTest::addColumn<bool>("blockerIsFolder");
+    QTest::addColumn<QString>("reason");
+
+    // Root ignores permission bits, so the store is blocked by what stands where it should be.
+    QTest::addRow("the store's folder is a file") << "Trevanto" << false << "is a file, so no folder can be made";
+    QTest::addRow("the store's file is a folder") << "Trevanto/Trevanto.ini" << true << "it is a folder";
+}
+
+void SettingsStoreTest::unwritableStoreKeepsValuesInMemory() {
+    QFETCH(QString, blocker);
+    QFETCH(bool, blockerIsFolder);
+    QFETCH(QString, reason);
+    const QString blockerPath = m_dir->filePath(blocker);
+    QVERIFY(blockerIsFolder ? QDir().mkpath(blockerPath) : writeIniFile(blockerPath, "not a folder"));
+
+    SettingsStore store(fileName());
+    store.saveSetting(u"Settings"_s, u"eMail"_s, u"shop@example.com"_s);
+    QVERIFY(!store.commit());
+    QCOMPARE(store.getSetting(u"Settings"_s, u"eMail"_s, {}), u"shop@example.com"_s);
+    QVERIFY2(store.problem().contains(QDir::toNativeSeparators(fileName())), qPrintable(store.problem()));
+    QVERIFY2(store.problem().contains(reason), qPrintable(store.problem()));
+    QCOMPARE(QFileInfo(blockerPath).isDir(), blockerIsFolder);
+}
+
+void SettingsStoreTest::problemIsReportedOnceAndClearsWhenFixed() {
+    const QString blocker = m_dir->filePath(u"Trevanto"_s);
+    QVERIFY(writeIniFile(blocker, "not a folder"));
+    SettingsStore store(fileName());
+    QVERIFY(store.takeProblemToReport().isEmpty());
+
+    store.saveSetting(u"Settings"_s, u"eMail"_s, u"shop@example.com"_s);
+    QVERIFY(!store.commit());
+    QCOMPARE(store.takeProblemToReport(), store.problem());
+    QVERIFY(!store.commit());
+    QVERIFY(store.takeProblemToReport().isEmpty());
+
+    // Once the way is clear, the values kept in memory reach the disk.
+    QVERIFY(QFile::remove(blocker));
+    QVERIFY(store.commit());
+    QVERIFY(store.problem().isEmpty());
+    QCOMPARE(onDisk(fileName(), u"Settings/eMail"_s), u"shop@example.com"_s);
+}
+
+QTEST_GUILESS_MAIN(SettingsStoreTest)
+#include "SettingsStoreTest.moc"

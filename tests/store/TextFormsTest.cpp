@@ -1,0 +1,175 @@
+#include "store/TextForms.h"
+#include "store/SettingKeys.h"
+#include "store/SettingsStore.h"
+
+#include "IniFiles.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace velmora;
+
+namespace {
+
+const SettingKey& windowKey(const QString& name) {
+    const auto keys = windowStateKeys();
+    return *std::find_if(keys.begin(), keys.end(), [&](const SettingKey& key) { return key.name == name; });
+}
+
+} // namespace
+
+class TextFormsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void booleanFromText_data();
+    void booleanFromText();
+    void checkBoxFromText_data();
+    void checkBoxFromText();
+    void unconvertibleValuesReadAsTheDefault_data();
+    void unconvertibleValuesReadAsTheDefault();
+    void everyDefaultConverts();
+    void windowStateSurvivesARestart();
+};
+
+void TextFormsTest::booleanFromText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("expected"); // -1 when the text does not convert
+
+    QTest::addRow("True") << "True" << 1;
+    QTest::addRow("False") << "False" << 0;
+    QTest::addRow("lower case") << "true" << 1;
+    QTest::addRow("upper case") << "FALSE" << 0;
+    QTest::addRow("minus one, the runtime's true") << "-1" << 1;
+    QTest::addRow("zero") << "0" << 0;
+    QTest::addRow("any other number") << "2.5" << 1;
+    QTest::addRow("blanks around") << " True " << 1;
+    QTest::addRow("empty") << "" << -1;
+    QTest::addRow("word") << "yes" << -1;
+    QTest::addRow("not a number") << "nan" << -1;
+}
+
+void TextFormsTest::booleanFromText() {
+    QFETCH(QString, text);
+    QFETCH(int, expected);
+    const std::optional<bool> value = velmora::booleanFromText(text);
+    QCOMPARE(value ? int(*value) : -1, expected);
+}
+
+void TextFormsTest::checkBoxFromText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("expected"); // -1 when the text does not convert
+
+    QTest::addRow("unchecked") << "0" << 0;
+    QTest::addRow("checked") << "1" << 1;
+    QTest::addRow("greyed") << "2" << 2;
+    QTest::addRow("blanks around") << " 1 " << 1;
+    QTest::addRow("above the range") << "3" << -1;
+    QTest::addRow("negative") << "-1" << -1;
+    QTest::addRow("letters") << "abc" << -1;
+    QTest::addRow("empty") << "" << -1;
+    QTest::addRow("boolean text") << "True" << -1;
+}
+
+void TextFormsTest::checkBoxFromText() {
+    QFETCH(QString, text);
+    QFETCH(int, expected);
+    QCOMPARE(velmora::checkBoxFromText(text).value_or(-1), expected);
+}
+
+void TextFormsTest::unconvertibleValuesReadAsTheDefault_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("expected");
+
+    QTest::addRow("letters in a check-box key") << "chkNote"
+                                                << "abc" << 1;
+    QTest::addRow("check-box number out of range") << "UseOption1"
+                                                   << "7" << 0;
+    QTest::addRow("greyed check box is kept") << "chkShippingAddress"
+                                              << "2" << 2;
+    QTest::addRow("empty option-button key") << "optSet1DropDown"
+                                             << "" << 1;
+    QTest::addRow("word in an option-button key") << "optSet2TextBox"
+                                                  << "maybe" << 0;
+    QTest::addRow("option button stored as -1") << "optSet1TextBox"
+                                                << "-1" << 1;
+}
+
+void TextFormsTest::unconvertibleValuesReadAsTheDefault() {
+    QFETCH(QString, key);
+    QFETCH(QString, stored);
+    QFETCH(int, expected);
+    QTemporaryDir dir;
+    SettingsStore store(dir.filePath(u"Trevanto.ini"_s));
+    const SettingKey& row = windowKey(key);
+    store.saveSetting(row.section, row.name, stored);
+    QCOMPARE(row.kind == SettingKind::CheckBox ? readCheckBox(store, row) : int(readBoolean(store, row)), expected);
+}
+
+// A default that does not convert under its own kind would make every absent key read wrongly.
+void TextFormsTest::everyDefaultConverts() {
+    std::vector<SettingKey> keys(merchantKeys().begin(), merchantKeys().end());
+    keys.push_back(hasBeenRunKey());
+    keys.insert(keys.end(), windowStateKeys().begin(), windowStateKeys().end());
+    for (const SettingKey& key : keys) {
+        switch (key.kind) {
+        case SettingKind::Text:
+            break;
+        case SettingKind::CheckBox:
+            QVERIFY2(velmora::checkBoxFromText(key.defaultText), key.name.data());
+            break;
+        case SettingKind::Boolean:
+        case SettingKind::OptionButton:
+            QVERIFY2(velmora::booleanFromText(key.defaultText), key.name.data());
+            break;
+        }
+    }
+}
+
+// Both option sets in use, set 1 a drop-down with seven values, set 2 a text box, note off with an empty title.
+void TextFormsTest::windowStateSurvivesARestart() {
+    QTemporaryDir dir;
+    const QString fileName = dir.filePath(u"Trevanto.ini"_s);
+    const QHash<QString, QString> texts = {
+        {u"ItemName"_s, u" Mug "_s}, {u"Price"_s, u"5"_s},       {u"Option1Name"_s, u"Colour"_s},
+        {u"Set1Box1"_s, u"Red"_s},   {u"Set1Box7"_s, u"Pink"_s}, {u"Set2Box1"_s, u"kept while hidden"_s},
+        {u"txtNote"_s, u""_s},
+    };
+    const QHash<QString, int> numbers = {{u"UseOption1"_s, 1},
+                                         {u"UseOption2"_s, 1},
+                                         {u"chkNote"_s, 0},
+                                         {u"optSet1DropDown"_s, 1},
+                                         {u"optSet2TextBox"_s, 1}};
+    {
+        SettingsStore store(fileName);
+        for (const SettingKey& key : windowStateKeys()) {
+            if (key.kind == SettingKind::Text)
+                writeText(store, key, texts.value(key.name));
+            else if (key.kind == SettingKind::CheckBox)
+                writeCheckBox(store, key, numbers.value(key.name));
+            else
+                writeBoolean(store, key, numbers.value(key.name));
+        }
+        QVERIFY(store.commit());
+    }
+    QCOMPARE(QSettings(fileName, QSettings::IniFormat).allKeys().size(), 36);
+    QCOMPARE(onDisk(fileName, u"Settings/UseOption1"_s), u"1"_s);
+    QCOMPARE(onDisk(fileName, u"Settings/optSet2TextBox"_s), u"True"_s);
+    QCOMPARE(onDisk(fileName, u"Settings/optSet2DropDown"_s), u"False"_s);
+    QCOMPARE(onDisk(fileName, u"DropDowns/Set1Box7"_s), u"Pink"_s);
+
+    const SettingsStore restarted(fileName);
+    for (const SettingKey& key : windowStateKeys()) {
+        if (key.kind == SettingKind::Text)
+            QCOMPARE(readText(restarted, key), texts.value(key.name));
+        else if (key.kind == SettingKind::CheckBox)
+            QCOMPARE(readCheckBox(restarted, key), numbers.value(key.name));
+        else
+            QCOMPARE(int(readBoolean(restarted, key)), numbers.value(key.name));
+    }
+}
+
+QTEST_GUILESS_MAIN(TextFormsTest)
+#include "TextFormsTest.moc"
