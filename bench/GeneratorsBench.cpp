@@ -9,21 +9,18 @@ using namespace velmora;
 
 namespace {
 
-QString text(qsizetype length, char fill)
-{
+QString text(qsizetype length, char fill) {
     return QString(length, QLatin1Char(fill));
 }
 
-OptionSet fullDropDown(char fill)
-{
+OptionSet fullDropDown(char fill) {
     OptionSet set{1, text(60, fill), OptionSetKind::DropDown, {}};
     for (QString& value : set.Values)
         value = text(30, fill);
     return set;
 }
 
-CartItem largestItem()
-{
+CartItem largestItem() {
     CartItem item;
     item.ItemName = text(127, 'n');
     item.ItemID = text(127, 'i');
@@ -38,13 +35,11 @@ CartItem largestItem()
     return item;
 }
 
-MerchantSettings largestSettings()
-{
+MerchantSettings largestSettings() {
     return {text(127, 'm'), text(200, 'l'), text(200, 's'), text(200, 'c'), text(200, 'b')};
 }
 
-void BM_BuildButtonForm(benchmark::State& state)
-{
+void BM_BuildButtonForm(benchmark::State& state) {
     const CartItem item = largestItem();
     const MerchantSettings settings = largestSettings();
     for (auto _ : state)
@@ -52,8 +47,7 @@ void BM_BuildButtonForm(benchmark::State& state)
 }
 BENCHMARK(BM_BuildButtonForm);
 
-void BM_BuildCartLink(benchmark::State& state)
-{
+void BM_BuildCartLink(benchmark::State& state) {
     CartItem item = largestItem();
     item.Option1.Active = 0; // the window offers a link only without option sets
     const MerchantSettings settings = largestSettings();
@@ -62,8 +56,7 @@ void BM_BuildCartLink(benchmark::State& state)
 }
 BENCHMARK(BM_BuildCartLink);
 
-void BM_NormalizeMoneyText(benchmark::State& state)
-{
+void BM_NormalizeMoneyText(benchmark::State& state) {
     const QLocale locale(QLocale::English, QLocale::UnitedStates);
     const QString typed = QStringLiteral(" 1,234.5678 ");
     for (auto _ : state)

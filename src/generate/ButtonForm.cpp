@@ -22,8 +22,7 @@ class FormWriter : public HtmlWriter {
 public:
     FormWriter() : HtmlWriter(ExpectedFormSize) {}
 
-    void hidden(QStringView name, QStringView value)
-    {
+    void hidden(QStringView name, QStringView value) {
         markup(u"<input type=\"hidden\" name=\"");
         markup(name);
         markup(u"\" value=\"");
@@ -31,15 +30,13 @@ public:
         markup(u"\">");
     }
 
-    void hiddenIfPresent(QStringView name, QStringView value)
-    {
+    void hiddenIfPresent(QStringView name, QStringView value) {
         if (!value.isEmpty())
             hidden(name, value);
     }
 };
 
-void writeDropDownCell(FormWriter& form, const OptionSet& set, OptionFieldNames fields)
-{
+void writeDropDownCell(FormWriter& form, const OptionSet& set, OptionFieldNames fields) {
     form.markup(u"<td><select name=\"");
     form.markup(fields.value);
     form.markup(u"\">");
@@ -54,16 +51,14 @@ void writeDropDownCell(FormWriter& form, const OptionSet& set, OptionFieldNames 
     form.markup(u"</select></td></tr>");
 }
 
-void writeTextCell(FormWriter& form, OptionFieldNames fields)
-{
+void writeTextCell(FormWriter& form, OptionFieldNames fields) {
     form.markup(u"<td><input type=\"text\" name=\"");
     form.markup(fields.value);
     form.markup(u"\" maxlength=\"200\"></td></tr>");
 }
 
 // A set without a kind gets no row at all.
-void writeOptionRow(FormWriter& form, const OptionSet& set, OptionFieldNames fields)
-{
+void writeOptionRow(FormWriter& form, const OptionSet& set, OptionFieldNames fields) {
     if (!set.Kind)
         return;
     form.markup(u"<tr><td>");
@@ -76,8 +71,7 @@ void writeOptionRow(FormWriter& form, const OptionSet& set, OptionFieldNames fie
         writeTextCell(form, fields);
 }
 
-void writeOptionsTable(FormWriter& form, const CartItem& item)
-{
+void writeOptionsTable(FormWriter& form, const CartItem& item) {
     form.markup(u"<table>");
     writeOptionRow(form, item.Option1, Option1Fields);
     if (item.Option2.Active == 1)
@@ -85,8 +79,7 @@ void writeOptionsTable(FormWriter& form, const CartItem& item)
     form.markup(u"</table>");
 }
 
-void writeSubmitButton(FormWriter& form, const MerchantSettings& settings)
-{
+void writeSubmitButton(FormWriter& form, const MerchantSettings& settings) {
     form.markup(u"<input type=\"image\" src=\"");
     if (settings.ButtonImageURL.isEmpty()) {
         form.markup(u"https://");
@@ -100,8 +93,7 @@ void writeSubmitButton(FormWriter& form, const MerchantSettings& settings)
 
 // Without this the payment service reads the posted values as a legacy 8-bit encoding and "Café" arrives
 // mangled. Patched in afterwards because it is rare, which keeps the usual form a single pass.
-void announceUtf8(QString& html)
-{
+void announceUtf8(QString& html) {
     const qsizetype formTagEnd = html.indexOf(u'>');
     const qsizetype cmdFieldEnd = html.indexOf(u'>', formTagEnd + 1) + 1;
     html.insert(cmdFieldEnd, u"<input type=\"hidden\" name=\"charset\" value=\"utf-8\">");
@@ -110,8 +102,7 @@ void announceUtf8(QString& html)
 
 } // namespace
 
-QString BuildButtonForm(const CartItem& item, const MerchantSettings& settings)
-{
+QString BuildButtonForm(const CartItem& item, const MerchantSettings& settings) {
     FormWriter form;
     form.markup(u"<form target=\"paypal\" action=\"https://");
     form.markup(PaymentHost);

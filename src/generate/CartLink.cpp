@@ -10,22 +10,19 @@ namespace {
 
 // UTF-8, percent-encoded. Punctuation that cannot end or split a parameter stays readable;
 // a raw blank, '&', '=', '+', '#' or '%' would break the link or forge a parameter.
-QByteArray percentEncoded(const QString& value)
-{
+QByteArray percentEncoded(const QString& value) {
     return QUrl::toPercentEncoding(value, QByteArrayLiteral("!$'()*,/:@?"));
 }
 
 class CartLinkQuery {
 public:
-    CartLinkQuery()
-    {
+    CartLinkQuery() {
         m_url = QStringLiteral("https://");
         m_url += PaymentHost;
         m_url += u"/cart/add=1";
     }
 
-    void parameter(QStringView name, const QString& value)
-    {
+    void parameter(QStringView name, const QString& value) {
         m_url += u'&';
         m_url += name;
         m_url += u'=';
@@ -33,21 +30,19 @@ public:
         m_url += QLatin1StringView(percentEncoded(value));
     }
 
-    void parameterIfPresent(QStringView name, const QString& value)
-    {
+    void parameterIfPresent(QStringView name, const QString& value) {
         if (!value.isEmpty())
             parameter(name, value);
     }
 
-    void flag(QStringView name)
-    {
+    void flag(QStringView name) {
         m_url += u'&';
         m_url += name;
         m_url += u"=1";
     }
 
-    QString finish()
-    {
+    // Otherwise the payment service reads the decoded bytes in a legacy 8-bit encoding.
+    QString finish() {
         if (m_needsUtf8)
             m_url += u"&charset=utf-8";
         return m_url;
@@ -60,8 +55,7 @@ private:
 
 } // namespace
 
-QString BuildCartLink(const CartItem& item, const MerchantSettings& settings)
-{
+QString BuildCartLink(const CartItem& item, const MerchantSettings& settings) {
     CartLinkQuery link;
     link.parameter(u"business", settings.eMail);
     link.parameter(u"item_name", item.ItemName);

@@ -8,8 +8,7 @@ namespace {
 constexpr qsizetype LongestEntity = 6;
 
 // Branch-free so the compiler can vectorise it: most values hold no entity and are copied whole.
-bool needsEntities(QStringView text)
-{
+bool needsEntities(QStringView text) {
     char16_t found = 0;
     for (const QChar c : text) {
         const char16_t u = c.unicode();
@@ -18,8 +17,7 @@ bool needsEntities(QStringView text)
     return found != 0;
 }
 
-QStringView entityFor(QChar c)
-{
+QStringView entityFor(QChar c) {
     switch (c.unicode()) {
     case u'&':
         return u"&amp;";
@@ -36,8 +34,7 @@ QStringView entityFor(QChar c)
 
 } // namespace
 
-void HtmlWriter::text(QStringView text)
-{
+void HtmlWriter::text(QStringView text) {
     if (!needsEntities(text))
         return markup(text);
     reserveFor(LongestEntity * text.size());
@@ -50,15 +47,13 @@ void HtmlWriter::text(QStringView text)
     }
 }
 
-QString HtmlWriter::take()
-{
+QString HtmlWriter::take() {
     m_html.truncate(m_end - m_html.constData());
     m_end = m_limit = nullptr;
     return std::move(m_html);
 }
 
-void HtmlWriter::grow(qsizetype count)
-{
+void HtmlWriter::grow(qsizetype count) {
     const qsizetype used = m_end ? m_end - m_html.constData() : 0;
     m_html.resize(std::max(2 * m_html.size(), used + count));
     m_end = m_html.data() + used;

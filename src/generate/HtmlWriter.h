@@ -13,14 +13,12 @@ class HtmlWriter {
 public:
     explicit HtmlWriter(qsizetype expectedSize) { grow(expectedSize); }
 
-    void markup(QStringView html)
-    {
+    void markup(QStringView html) {
         reserveFor(html.size());
         m_end = std::copy(html.begin(), html.end(), m_end);
     }
 
-    void markup(QLatin1StringView html)
-    {
+    void markup(QLatin1StringView html) {
         reserveFor(html.size());
         for (const char c : html)
             *m_end++ = QLatin1Char(c);
@@ -31,8 +29,7 @@ public:
     QString take();
 
 private:
-    void reserveFor(qsizetype count)
-    {
+    void reserveFor(qsizetype count) {
         if (m_limit - m_end < count)
             grow(count);
     }

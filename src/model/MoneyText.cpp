@@ -12,16 +12,14 @@ constexpr quint64 UnitsPerWhole = 10'000;
 constexpr quint64 LargestPositive = std::numeric_limits<qint64>::max();
 constexpr quint64 LargestNegative = LargestPositive + 1;
 
-bool takePrefix(QStringView& text, QStringView token)
-{
+bool takePrefix(QStringView& text, QStringView token) {
     if (token.isEmpty() || !text.startsWith(token))
         return false;
     text = text.sliced(token.size());
     return true;
 }
 
-bool takeSuffix(QStringView& text, QStringView token)
-{
+bool takeSuffix(QStringView& text, QStringView token) {
     if (token.isEmpty() || !text.endsWith(token))
         return false;
     text.chop(token.size());
@@ -29,8 +27,7 @@ bool takeSuffix(QStringView& text, QStringView token)
 }
 
 // The locale's signs, and the ASCII ones people type anyway (some locales use U+2212).
-std::optional<bool> takeNegativeSign(QStringView& text, const QLocale& locale)
-{
+std::optional<bool> takeNegativeSign(QStringView& text, const QLocale& locale) {
     if (takePrefix(text, locale.negativeSign()) || takePrefix(text, u"-"))
         return true;
     if (takePrefix(text, locale.positiveSign()) || takePrefix(text, u"+"))
@@ -39,16 +36,14 @@ std::optional<bool> takeNegativeSign(QStringView& text, const QLocale& locale)
 }
 
 // "$5", "$ 5", "-$5", "$-5", "5 €": one symbol, leading or trailing.
-void takeCurrencySymbol(QStringView& text, const QLocale& locale)
-{
+void takeCurrencySymbol(QStringView& text, const QLocale& locale) {
     const QString symbol = locale.currencySymbol();
     if (takePrefix(text, symbol) || takeSuffix(text, symbol))
         text = text.trimmed();
 }
 
 // The integer digits, grouped as the locale groups them; Qt knows every locale's grouping.
-std::optional<quint64> readWholeUnits(QStringView whole, const QLocale& locale)
-{
+std::optional<quint64> readWholeUnits(QStringView whole, const QLocale& locale) {
     if (whole.isEmpty())
         return 0;
     // Qt would also take blanks and signs here, which belong only around the number.
@@ -62,8 +57,7 @@ std::optional<quint64> readWholeUnits(QStringView whole, const QLocale& locale)
 }
 
 // Four decimals kept; the rest rounds to the nearest ten-thousandth, a tie to the even one.
-std::optional<quint64> readFractionUnits(QStringView fraction, bool& roundUp)
-{
+std::optional<quint64> readFractionUnits(QStringView fraction, bool& roundUp) {
     quint64 units = 0;
     int firstDropped = 0;
     bool restNonZero = false;
@@ -84,8 +78,7 @@ std::optional<quint64> readFractionUnits(QStringView fraction, bool& roundUp)
     return units;
 }
 
-std::optional<qint64> readAmount(QStringView number, bool negative, const QLocale& locale)
-{
+std::optional<qint64> readAmount(QStringView number, bool negative, const QLocale& locale) {
     const QString decimalPoint = locale.decimalPoint();
     const qsizetype point = number.indexOf(decimalPoint);
     const QStringView whole = point < 0 ? number : number.first(point);
@@ -105,8 +98,7 @@ std::optional<qint64> readAmount(QStringView number, bool negative, const QLocal
     return negative ? static_cast<qint64>(0 - units) : static_cast<qint64>(units);
 }
 
-std::optional<qint64> parseMoney(QStringView text, const QLocale& locale)
-{
+std::optional<qint64> parseMoney(QStringView text, const QLocale& locale) {
     text = text.trimmed();
     std::optional<bool> negative = takeNegativeSign(text, locale);
     takeCurrencySymbol(text, locale);
@@ -116,8 +108,7 @@ std::optional<qint64> parseMoney(QStringView text, const QLocale& locale)
 }
 
 // "0.00": no grouping, at least one integer digit, hundredths rounded half away from zero.
-QString formatMoney(qint64 value, const QLocale& locale)
-{
+QString formatMoney(qint64 value, const QLocale& locale) {
     const quint64 magnitude = value < 0 ? 0 - static_cast<quint64>(value) : static_cast<quint64>(value);
     const quint64 hundredths = (magnitude + 50) / 100;
     // A tiny negative amount shows as "0.00", not as a negative zero.
@@ -128,8 +119,7 @@ QString formatMoney(qint64 value, const QLocale& locale)
 
 } // namespace
 
-QString NormalizeMoneyText(const QString& text, const QLocale& locale)
-{
+QString NormalizeMoneyText(const QString& text, const QLocale& locale) {
     if (text.isEmpty())
         return text;
     return formatMoney(parseMoney(text, locale).value_or(0), locale);

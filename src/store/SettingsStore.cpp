@@ -56,7 +56,8 @@ std::optional<QString> unusableBecause(const QString& fileName) {
     const QString text = decoder.decode(bytes); // the decoding runs only when a QString is made
     if (decoder.hasError())
         return u"it is not UTF-8 text"_s;
-    const QList<QByteArray> lines = bytes.split('\n');
+    // Editors may start UTF-8 text with a byte-order mark; QSettings skips it too.
+    const QList<QByteArray> lines = (bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes).split('\n');
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (!isIniLine(lines[i]))
             return u"line %1 is not a section, a setting or a comment"_s.arg(i + 1);

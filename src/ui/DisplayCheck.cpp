@@ -9,8 +9,7 @@ namespace velmora {
 namespace {
 
 // QT_QPA_PLATFORM may list fallbacks ("wayland;xcb") and carry options ("offscreen:fontengine=...").
-bool namesDisplaylessPlatform(const QString& platforms)
-{
+bool namesDisplaylessPlatform(const QString& platforms) {
     static const QStringList displayless{QStringLiteral("offscreen"), QStringLiteral("minimal")};
     const QStringList candidates = platforms.split(u';', Qt::SkipEmptyParts);
     return std::any_of(candidates.begin(), candidates.end(), [](const QString& candidate) {
@@ -20,8 +19,7 @@ bool namesDisplaylessPlatform(const QString& platforms)
 
 } // namespace
 
-QString missingDisplayReason(const QProcessEnvironment& environment)
-{
+QString missingDisplayReason(const QProcessEnvironment& environment) {
     const auto isSet = [&environment](const QString& name) { return !environment.value(name).isEmpty(); };
     if (isSet(QStringLiteral("DISPLAY")) || isSet(QStringLiteral("WAYLAND_DISPLAY")) ||
         namesDisplaylessPlatform(environment.value(QStringLiteral("QT_QPA_PLATFORM"))))

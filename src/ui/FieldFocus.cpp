@@ -11,8 +11,7 @@ namespace velmora {
 namespace {
 
 // Coming back from another window or from a menu is not a move between fields.
-bool movesBetweenFields(const QEvent* event, QEvent::Type type)
-{
+bool movesBetweenFields(const QEvent* event, QEvent::Type type) {
     if (event->type() != type)
         return false;
     const auto reason = static_cast<const QFocusEvent*>(event)->reason();
@@ -21,8 +20,7 @@ bool movesBetweenFields(const QEvent* event, QEvent::Type type)
 
 } // namespace
 
-bool SelectOnFocus::eventFilter(QObject* watched, QEvent* event)
-{
+bool SelectOnFocus::eventFilter(QObject* watched, QEvent* event) {
     auto* edit = qobject_cast<QLineEdit*>(watched);
     if (edit && movesBetweenFields(event, QEvent::FocusIn)) {
         // A click places the caret after the focus arrives, so select once that is done.
@@ -34,8 +32,7 @@ bool SelectOnFocus::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-bool NormalizeOnFocusLoss::eventFilter(QObject* watched, QEvent* event)
-{
+bool NormalizeOnFocusLoss::eventFilter(QObject* watched, QEvent* event) {
     auto* edit = qobject_cast<QLineEdit*>(watched);
     if (edit && movesBetweenFields(event, QEvent::FocusOut)) {
         const QString normalized = NormalizeMoneyText(edit->text());

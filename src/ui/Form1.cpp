@@ -19,8 +19,7 @@ using velmora::CartItem;
 using velmora::OptionSet;
 using velmora::OptionSetKind;
 
-Form1::Form1(QWidget* parent) : QMainWindow(parent)
-{
+Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(QStringLiteral("Velmora for the Paypal Shopping Cart System."));
     setWindowIcon(velmora::appIcon());
     buildControls();
@@ -29,8 +28,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     wireEvents();
 }
 
-CartItem Form1::currentItem() const
-{
+CartItem Form1::currentItem() const {
     const auto optionSetOf = [](const OptionSetControls& controls) {
         OptionSet set;
         set.Active = velmora::checkValue(*controls.use);
@@ -58,12 +56,15 @@ CartItem Form1::currentItem() const
     return item;
 }
 
-void Form1::cmdMakeForm_Click() { publish(velmora::BuildButtonForm(currentItem(), m_settings)); }
+void Form1::cmdMakeForm_Click() {
+    publish(velmora::BuildButtonForm(currentItem(), m_settings));
+}
 
-void Form1::cmdMakeLink_Click() { publish(velmora::BuildCartLink(currentItem(), m_settings)); }
+void Form1::cmdMakeLink_Click() {
+    publish(velmora::BuildCartLink(currentItem(), m_settings));
+}
 
-void Form1::publish(const QString& text)
-{
+void Form1::publish(const QString& text) {
     m_txtCode->setPlainText(text);
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
@@ -80,8 +81,7 @@ void Form1::publish(const QString& text)
 }
 
 // Blinks the notice: shown on odd ticks, hidden on even ones, done at the eleventh.
-void Form1::Timer1_Timer()
-{
+void Form1::Timer1_Timer() {
     ++DaInteger;
     if (!m_lblCopiedtoClipboard->isHidden()) {
         m_lblCopiedtoClipboard->hide();
@@ -95,38 +95,32 @@ void Form1::Timer1_Timer()
     }
 }
 
-QString Form1::controlText(const QString& name) const
-{
+QString Form1::controlText(const QString& name) const {
     const auto* edit = control<QLineEdit>(name);
     return edit ? edit->text() : QString();
 }
 
-void Form1::setControlText(const QString& name, const QString& text)
-{
+void Form1::setControlText(const QString& name, const QString& text) {
     if (auto* edit = control<QLineEdit>(name))
         velmora::assignText(*edit, text);
 }
 
-int Form1::checkValue(const QString& name) const
-{
+int Form1::checkValue(const QString& name) const {
     const auto* box = control<QCheckBox>(name);
     return box ? velmora::checkValue(*box) : 0;
 }
 
-bool Form1::setCheckValue(const QString& name, int value)
-{
+bool Form1::setCheckValue(const QString& name, int value) {
     auto* box = control<QCheckBox>(name);
     return box && velmora::setCheckValue(*box, value);
 }
 
-bool Form1::isSelected(const QString& name) const
-{
+bool Form1::isSelected(const QString& name) const {
     const auto* button = control<QRadioButton>(name);
     return button && button->isChecked();
 }
 
-void Form1::setSelected(const QString& name, bool selected)
-{
+void Form1::setSelected(const QString& name, bool selected) {
     if (auto* button = control<QRadioButton>(name))
         velmora::setSelected(*button, selected);
 }

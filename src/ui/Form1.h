@@ -40,6 +40,7 @@ private:
     // Form1Layout.cpp
     void buildControls();
     void buildMenus();
+    // Form1Wiring.cpp
     void findControls();
     void wireEvents();
 
@@ -73,8 +74,7 @@ private:
     bool setCheckValue(const QString& name, int value);
     bool isSelected(const QString& name) const;
     void setSelected(const QString& name, bool selected);
-    template <class Control> Control* control(const QString& name) const
-    {
+    template <class Control> Control* control(const QString& name) const {
         auto* found = findChild<Control*>(name);
         Q_ASSERT_X(found, "Form1::control", qPrintable(name));
         return found;

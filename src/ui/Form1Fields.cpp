@@ -2,22 +2,20 @@
 // Every handler also runs when code assigns the control, so restoring or opening an item relies on them.
 #include "ui/Form1.h"
 
+#include "ui/ControlState.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "ui/ControlState.h"
-
-void Form1::chkNote_Click(int value)
-{
+void Form1::chkNote_Click(int value) {
     if (value == 0 || value == 1)
         m_txtNote->setEnabled(value == 1);
 }
 
-void Form1::chkOption1Active_Click(int value)
-{
+void Form1::chkOption1Active_Click(int value) {
     OptionSetControls& set2 = m_sets[1];
     if (value == 1) {
         m_cmdMakeLink->setEnabled(false); // a link cannot carry option sets
@@ -32,15 +30,24 @@ void Form1::chkOption1Active_Click(int value)
     showOptionSet(m_sets[0], value);
 }
 
-void Form1::chkOption2Active_Click(int value) { showOptionSet(m_sets[1], value); }
+void Form1::chkOption2Active_Click(int value) {
+    showOptionSet(m_sets[1], value);
+}
 
-void Form1::optSet1DropDown_Click() { setValuesVisible(m_sets[0], true); }
-void Form1::optSet1TextBox_Click() { setValuesVisible(m_sets[0], false); }
-void Form1::optSet2DropDown_Click() { setValuesVisible(m_sets[1], true); }
-void Form1::optSet2TextBox_Click() { setValuesVisible(m_sets[1], false); }
+void Form1::optSet1DropDown_Click() {
+    setValuesVisible(m_sets[0], true);
+}
+void Form1::optSet1TextBox_Click() {
+    setValuesVisible(m_sets[0], false);
+}
+void Form1::optSet2DropDown_Click() {
+    setValuesVisible(m_sets[1], true);
+}
+void Form1::optSet2TextBox_Click() {
+    setValuesVisible(m_sets[1], false);
+}
 
-void Form1::showOptionSet(OptionSetControls& set, int value)
-{
+void Form1::showOptionSet(OptionSetControls& set, int value) {
     if (value == 1) {
         setBodyVisible(set, true);
         // Neither kind selected counts as a list here, like DropDown.
@@ -51,39 +58,40 @@ void Form1::showOptionSet(OptionSetControls& set, int value)
     }
 }
 
-void Form1::setBodyVisible(OptionSetControls& set, bool visible)
-{
-    for (QWidget* widget : {static_cast<QWidget*>(set.clear), static_cast<QWidget*>(set.name),
-                            static_cast<QWidget*>(set.nameLabel), static_cast<QWidget*>(set.dropDown),
-                            static_cast<QWidget*>(set.textBox)})
+void Form1::setBodyVisible(OptionSetControls& set, bool visible) {
+    const std::array<QWidget*, 5> body{set.clear, set.name, set.nameLabel, set.dropDown, set.textBox};
+    for (QWidget* widget : body)
         widget->setVisible(visible);
 }
 
-void Form1::setValuesVisible(OptionSetControls& set, bool visible)
-{
+void Form1::setValuesVisible(OptionSetControls& set, bool visible) {
     for (QLineEdit* value : set.values)
         value->setVisible(visible);
     for (QLabel* number : set.numbers)
         number->setVisible(visible);
 }
 
-void Form1::clearOptionSet(OptionSetControls& set)
-{
+void Form1::clearOptionSet(OptionSetControls& set) {
     set.name->clear();
     for (QLineEdit* value : set.values)
         value->clear();
 }
 
-void Form1::cmdClearOptions1_Click() { clearOptionSet(m_sets[0]); }
-void Form1::cmdClearOptions2_Click() { clearOptionSet(m_sets[1]); }
+void Form1::cmdClearOptions1_Click() {
+    clearOptionSet(m_sets[0]);
+}
+void Form1::cmdClearOptions2_Click() {
+    clearOptionSet(m_sets[1]);
+}
 
 // Empties the texts of the item; flags, kinds and the note title are left as they are.
-void Form1::cmdClearAll_Click()
-{
+void Form1::cmdClearAll_Click() {
     for (const char* name : {"txtItemName", "txtItemID", "txtPrice", "txtShipping1", "txtShippingAdd"})
         setControlText(QString::fromLatin1(name), {});
     for (OptionSetControls& set : m_sets)
         clearOptionSet(set);
 }
 
-void Form1::mnuNew_Click() { cmdClearAll_Click(); }
+void Form1::mnuNew_Click() {
+    cmdClearAll_Click();
+}

@@ -1,8 +1,7 @@
-// The window's controls, menus and wiring, built from tables that mirror the layout they describe.
+// The window's controls and menus, built from tables that mirror the layout they describe.
 #include "ui/Form1.h"
 
 #include "ui/ControlState.h"
-#include "ui/FieldFocus.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -47,8 +46,7 @@ struct ControlRow {
 };
 
 // Layout is in twips; 15 of them make a pixel at 96 dpi and Qt scales from there.
-QRect fromTwips(const QRect& twips)
-{
+QRect fromTwips(const QRect& twips) {
     const auto px = [](int value) { return qRound(value / 15.0); };
     return {px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height())};
 }
@@ -67,87 +65,215 @@ const QString kTipShippingAdd =
 const QString kTipNoteTitle = QStringLiteral("The title of the note your buyer will be prompted for.");
 const QString kTipOptionName = QStringLiteral("Your option's name");
 
-std::vector<ControlRow> windowRows()
-{
+std::vector<ControlRow> windowRows() {
     return {
-        {.kind = Kind::TextBox, .name = "txtItemName", .tabIndex = 0, .twips = {1080, 210, 2775, 285},
-         .tip = kTipItemName, .background = QColor(192, 255, 255)},
-        {.kind = Kind::TextBox, .name = "txtItemID", .tabIndex = 1, .twips = {5760, 210, 1455, 285},
-         .tip = kTipItemID, .background = QColor(255, 128, 128)},
-        {.kind = Kind::TextBox, .name = "txtPrice", .tabIndex = 2, .twips = {720, 570, 1335, 285},
-         .tip = kTipPrice, .background = QColor(128, 255, 128)},
-        {.kind = Kind::TextBox, .name = "txtShipping1", .tabIndex = 3, .twips = {3480, 570, 975, 285},
-         .tip = kTipShipping1, .background = QColor(255, 255, 128)},
-        {.kind = Kind::TextBox, .name = "txtShippingAdd", .tabIndex = 4, .twips = {6240, 570, 975, 285},
-         .tip = kTipShippingAdd, .background = QColor(255, 192, 128)},
-        {.kind = Kind::CheckBox, .name = "chkShippingAddress", .tabIndex = 33, .twips = {240, 4920, 3735, 255},
+        {.kind = Kind::TextBox,
+         .name = "txtItemName",
+         .tabIndex = 0,
+         .twips = {1080, 210, 2775, 285},
+         .tip = kTipItemName,
+         .background = QColor(192, 255, 255)},
+        {.kind = Kind::TextBox,
+         .name = "txtItemID",
+         .tabIndex = 1,
+         .twips = {5760, 210, 1455, 285},
+         .tip = kTipItemID,
+         .background = QColor(255, 128, 128)},
+        {.kind = Kind::TextBox,
+         .name = "txtPrice",
+         .tabIndex = 2,
+         .twips = {720, 570, 1335, 285},
+         .tip = kTipPrice,
+         .background = QColor(128, 255, 128)},
+        {.kind = Kind::TextBox,
+         .name = "txtShipping1",
+         .tabIndex = 3,
+         .twips = {3480, 570, 975, 285},
+         .tip = kTipShipping1,
+         .background = QColor(255, 255, 128)},
+        {.kind = Kind::TextBox,
+         .name = "txtShippingAdd",
+         .tabIndex = 4,
+         .twips = {6240, 570, 975, 285},
+         .tip = kTipShippingAdd,
+         .background = QColor(255, 192, 128)},
+        {.kind = Kind::CheckBox,
+         .name = "chkShippingAddress",
+         .tabIndex = 33,
+         .twips = {240, 4920, 3735, 255},
          .caption = "Buyer provide shipping address at checkout?",
          .tip = "Check this box if you want your buyer to provide a shipping address. "
                 "Uncheck if you do not want the buyer to specify a shipping address.",
          .checked = true},
-        {.kind = Kind::CheckBox, .name = "chkNote", .tabIndex = 34, .twips = {240, 5280, 2895, 255},
+        {.kind = Kind::CheckBox,
+         .name = "chkNote",
+         .tabIndex = 34,
+         .twips = {240, 5280, 2895, 255},
          .caption = "Buyer include note at checkout?",
          .tip = "Check this box if you want your buyer to include a note.  "
                 "Uncheck if you do not want your buyer to include a note."},
-        {.kind = Kind::TextBox, .name = "txtNote", .tabIndex = 35, .twips = {4200, 5230, 3015, 285},
-         .caption = "Special Instructions (optional)", .tip = kTipNoteTitle, .maxLength = 30, .disabled = true},
-        {.kind = Kind::CommandButton, .name = "cmdMakeLink", .tabIndex = 36, .twips = {3840, 5640, 1335, 375},
-         .caption = "Make a Link", .tip = "Click here to make only a link."},
-        {.kind = Kind::CommandButton, .name = "cmdMakeForm", .tabIndex = 37, .twips = {5280, 5640, 1935, 375},
-         .caption = "Make a Button / Form", .tip = "Click here to make a complete button/form."},
-        {.kind = Kind::CodeBox, .name = "txtCode", .tabIndex = 38, .twips = {7320, 240, 2535, 5295},
-         .tip = "HTML code is output here.", .background = QColor(Qt::white)},
-        {.kind = Kind::Label, .name = "Label1", .tabIndex = 39, .twips = {120, 240, 975, 195},
-         .caption = "Item Name:", .tip = kTipItemName, .bold = true, .autoSize = true},
-        {.kind = Kind::Label, .name = "Label2", .tabIndex = 40, .twips = {4080, 240, 1650, 195},
-         .caption = "Item ID Name/Number:", .tip = kTipItemID, .autoSize = true},
-        {.kind = Kind::Label, .name = "Label3", .tabIndex = 41, .twips = {120, 600, 510, 195},
-         .caption = "Price:", .tip = kTipPrice, .bold = true, .autoSize = true},
-        {.kind = Kind::Label, .name = "Label4", .tabIndex = 42, .twips = {2400, 600, 1005, 195},
-         .caption = "Shipping (1st):", .tip = kTipShipping1, .autoSize = true},
-        {.kind = Kind::Label, .name = "Label5", .tabIndex = 43, .twips = {4680, 600, 1515, 195},
-         .caption = "Shipping (add. items):", .tip = kTipShippingAdd, .autoSize = true},
-        {.kind = Kind::Frame, .name = "Frame1", .tabIndex = 44, .twips = {120, 1000, 3495, 3735},
-         .caption = "Option Set 1", .tip = "Optional.  Option sets can be drop-down lists or text boxes.  "},
-        {.kind = Kind::Frame, .name = "Frame2", .tabIndex = 56, .twips = {3720, 1000, 3495, 3735},
-         .caption = "Option Set 2", .background = kActiveBorder},
-        {.kind = Kind::Label, .name = "Label7", .tabIndex = 68, .twips = {3360, 5280, 780, 195},
-         .caption = "Note Title: ", .tip = kTipNoteTitle, .autoSize = true},
-        {.kind = Kind::Label, .name = "lblCopiedtoClipboard", .tabIndex = 69, .twips = {7440, 5640, 2415, 255},
-         .caption = "Copied to Clipboard!", .textColour = QColor(192, 0, 0), .bold = true, .italic = true,
-         .pointSize = 9.75, .hidden = true},
-        {.kind = Kind::CommandButton, .name = "cmdClearAll", .tabIndex = 70, .twips = {6480, 4800, 735, 255},
+        {.kind = Kind::TextBox,
+         .name = "txtNote",
+         .tabIndex = 35,
+         .twips = {4200, 5230, 3015, 285},
+         .caption = "Special Instructions (optional)",
+         .tip = kTipNoteTitle,
+         .maxLength = 30,
+         .disabled = true},
+        {.kind = Kind::CommandButton,
+         .name = "cmdMakeLink",
+         .tabIndex = 36,
+         .twips = {3840, 5640, 1335, 375},
+         .caption = "Make a Link",
+         .tip = "Click here to make only a link."},
+        {.kind = Kind::CommandButton,
+         .name = "cmdMakeForm",
+         .tabIndex = 37,
+         .twips = {5280, 5640, 1935, 375},
+         .caption = "Make a Button / Form",
+         .tip = "Click here to make a complete button/form."},
+        {.kind = Kind::CodeBox,
+         .name = "txtCode",
+         .tabIndex = 38,
+         .twips = {7320, 240, 2535, 5295},
+         .tip = "HTML code is output here.",
+         .background = QColor(Qt::white)},
+        {.kind = Kind::Label,
+         .name = "Label1",
+         .tabIndex = 39,
+         .twips = {120, 240, 975, 195},
+         .caption = "Item Name:",
+         .tip = kTipItemName,
+         .bold = true,
+         .autoSize = true},
+        {.kind = Kind::Label,
+         .name = "Label2",
+         .tabIndex = 40,
+         .twips = {4080, 240, 1650, 195},
+         .caption = "Item ID Name/Number:",
+         .tip = kTipItemID,
+         .autoSize = true},
+        {.kind = Kind::Label,
+         .name = "Label3",
+         .tabIndex = 41,
+         .twips = {120, 600, 510, 195},
+         .caption = "Price:",
+         .tip = kTipPrice,
+         .bold = true,
+         .autoSize = true},
+        {.kind = Kind::Label,
+         .name = "Label4",
+         .tabIndex = 42,
+         .twips = {2400, 600, 1005, 195},
+         .caption = "Shipping (1st):",
+         .tip = kTipShipping1,
+         .autoSize = true},
+        {.kind = Kind::Label,
+         .name = "Label5",
+         .tabIndex = 43,
+         .twips = {4680, 600, 1515, 195},
+         .caption = "Shipping (add. items):",
+         .tip = kTipShippingAdd,
+         .autoSize = true},
+        {.kind = Kind::Frame,
+         .name = "Frame1",
+         .tabIndex = 44,
+         .twips = {120, 1000, 3495, 3735},
+         .caption = "Option Set 1",
+         .tip = "Optional.  Option sets can be drop-down lists or text boxes.  "},
+        {.kind = Kind::Frame,
+         .name = "Frame2",
+         .tabIndex = 56,
+         .twips = {3720, 1000, 3495, 3735},
+         .caption = "Option Set 2",
+         .background = kActiveBorder},
+        {.kind = Kind::Label,
+         .name = "Label7",
+         .tabIndex = 68,
+         .twips = {3360, 5280, 780, 195},
+         .caption = "Note Title: ",
+         .tip = kTipNoteTitle,
+         .autoSize = true},
+        {.kind = Kind::Label,
+         .name = "lblCopiedtoClipboard",
+         .tabIndex = 69,
+         .twips = {7440, 5640, 2415, 255},
+         .caption = "Copied to Clipboard!",
+         .textColour = QColor(192, 0, 0),
+         .bold = true,
+         .italic = true,
+         .pointSize = 9.75,
+         .hidden = true},
+        {.kind = Kind::CommandButton,
+         .name = "cmdClearAll",
+         .tabIndex = 70,
+         .twips = {6480, 4800, 735, 255},
          .caption = "clear all"},
         // The two set clears lie on the window, in front of their frames: built after the frames.
-        {.kind = Kind::CommandButton, .name = "cmdClearOptions1", .tabIndex = 71, .twips = {2640, 2280, 735, 255},
-         .caption = "clear", .hidden = true},
-        {.kind = Kind::CommandButton, .name = "cmdClearOptions2", .tabIndex = 72, .twips = {6240, 2280, 735, 255},
-         .caption = "clear", .hidden = true},
+        {.kind = Kind::CommandButton,
+         .name = "cmdClearOptions1",
+         .tabIndex = 71,
+         .twips = {2640, 2280, 735, 255},
+         .caption = "clear",
+         .hidden = true},
+        {.kind = Kind::CommandButton,
+         .name = "cmdClearOptions2",
+         .tabIndex = 72,
+         .twips = {6240, 2280, 735, 255},
+         .caption = "clear",
+         .hidden = true},
     };
 }
 
 // The controls of one option frame; set 2 mirrors set 1 apart from names, tab indexes and two looks.
-std::vector<ControlRow> frameRows(int set)
-{
+std::vector<ControlRow> frameRows(int set) {
     const bool first = set == 1;
     const QString frame = QStringLiteral("Frame%1").arg(set);
     const int tabBase = first ? 5 : 19;
     std::vector<ControlRow> rows{
-        {.kind = Kind::CheckBox, .name = QStringLiteral("chkOption%1Active").arg(set), .tabIndex = tabBase,
-         .twips = {120, 240, 2775, 255}, .caption = "Use this option set.",
-         .tip = "Check here to use this option set.", .frame = frame,
-         .background = first ? std::optional(kActiveBorder) : std::nullopt, .hidden = !first},
-        {.kind = Kind::TextBox, .name = QStringLiteral("txtOptName%1").arg(set), .tabIndex = tabBase + 1,
-         .twips = {600, 600, 2655, 285}, .tip = kTipOptionName, .frame = frame, .maxLength = 60, .hidden = true},
-        {.kind = Kind::OptionButton, .name = QStringLiteral("optSet%1DropDown").arg(set), .tabIndex = tabBase + 2,
-         .twips = {120, 1080, 1695, 255}, .caption = "Drop Down Menu",
-         .tip = "Select this option for a drop-down menu", .frame = frame, .hidden = true, .checked = true},
-        {.kind = Kind::OptionButton, .name = QStringLiteral("optSet%1TextBox").arg(set), .tabIndex = tabBase + 3,
-         .twips = {120, 1320, 1575, 255}, .caption = "Text Box", .tip = "Select this option for a text box option",
-         .frame = frame, .hidden = true},
-        {.kind = Kind::Label, .name = first ? "Label11" : "Label12", .tabIndex = first ? 55 : 57,
-         .twips = {120, 600, 465, 195}, .caption = "Name:", .tip = kTipOptionName, .frame = frame,
-         .autoSize = true, .hidden = true},
+        {.kind = Kind::CheckBox,
+         .name = QStringLiteral("chkOption%1Active").arg(set),
+         .tabIndex = tabBase,
+         .twips = {120, 240, 2775, 255},
+         .caption = "Use this option set.",
+         .tip = "Check here to use this option set.",
+         .frame = frame,
+         .background = first ? std::optional(kActiveBorder) : std::nullopt,
+         .hidden = !first},
+        {.kind = Kind::TextBox,
+         .name = QStringLiteral("txtOptName%1").arg(set),
+         .tabIndex = tabBase + 1,
+         .twips = {600, 600, 2655, 285},
+         .tip = kTipOptionName,
+         .frame = frame,
+         .maxLength = 60,
+         .hidden = true},
+        {.kind = Kind::OptionButton,
+         .name = QStringLiteral("optSet%1DropDown").arg(set),
+         .tabIndex = tabBase + 2,
+         .twips = {120, 1080, 1695, 255},
+         .caption = "Drop Down Menu",
+         .tip = "Select this option for a drop-down menu",
+         .frame = frame,
+         .hidden = true,
+         .checked = true},
+        {.kind = Kind::OptionButton,
+         .name = QStringLiteral("optSet%1TextBox").arg(set),
+         .tabIndex = tabBase + 3,
+         .twips = {120, 1320, 1575, 255},
+         .caption = "Text Box",
+         .tip = "Select this option for a text box option",
+         .frame = frame,
+         .hidden = true},
+        {.kind = Kind::Label,
+         .name = first ? "Label11" : "Label12",
+         .tabIndex = first ? 55 : 57,
+         .twips = {120, 600, 465, 195},
+         .caption = "Name:",
+         .tip = kTipOptionName,
+         .frame = frame,
+         .autoSize = true,
+         .hidden = true},
     };
 
     // Ten value boxes in two columns of five, each numbered by a member of the shared Label6 array;
@@ -157,20 +283,27 @@ std::vector<ControlRow> frameRows(int set)
         const int top = rowTops[i % 5];
         const int label = first ? i : 19 - i;
         const int labelLeft = i < 5 ? (first ? 90 : 120) : (i == 9 ? 1700 : 1800);
-        rows.push_back({.kind = Kind::TextBox, .name = QStringLiteral("txtOptSet%1(%2)").arg(set).arg(i),
-                        .tabIndex = tabBase + 4 + i, .twips = {i < 5 ? 240 : 1920, top, 1335, 285},
-                        .tip = QStringLiteral("Option %1").arg(i + 1), .frame = frame, .maxLength = 30,
+        rows.push_back({.kind = Kind::TextBox,
+                        .name = QStringLiteral("txtOptSet%1(%2)").arg(set).arg(i),
+                        .tabIndex = tabBase + 4 + i,
+                        .twips = {i < 5 ? 240 : 1920, top, 1335, 285},
+                        .tip = QStringLiteral("Option %1").arg(i + 1),
+                        .frame = frame,
+                        .maxLength = 30,
                         .hidden = true});
-        rows.push_back({.kind = Kind::Label, .name = QStringLiteral("Label6(%1)").arg(label),
+        rows.push_back({.kind = Kind::Label,
+                        .name = QStringLiteral("Label6(%1)").arg(label),
                         .tabIndex = label < 10 ? 45 + label : 48 + label,
-                        .twips = {labelLeft, top, i == 9 ? 180 : 90, 195}, .caption = QString::number(i + 1),
-                        .frame = frame, .autoSize = true, .hidden = true});
+                        .twips = {labelLeft, top, i == 9 ? 180 : 90, 195},
+                        .caption = QString::number(i + 1),
+                        .frame = frame,
+                        .autoSize = true,
+                        .hidden = true});
     }
     return rows;
 }
 
-QWidget* createControl(const ControlRow& row, QWidget* parent)
-{
+QWidget* createControl(const ControlRow& row, QWidget* parent) {
     switch (row.kind) {
     case Kind::TextBox: {
         auto* edit = new QLineEdit(row.caption, parent);
@@ -209,8 +342,7 @@ QWidget* createControl(const ControlRow& row, QWidget* parent)
     Q_UNREACHABLE();
 }
 
-void applyLooks(const ControlRow& row, QWidget* widget)
-{
+void applyLooks(const ControlRow& row, QWidget* widget) {
     widget->setObjectName(row.name);
     widget->setGeometry(fromTwips(row.twips));
     widget->setToolTip(row.tip);
@@ -227,7 +359,7 @@ void applyLooks(const ControlRow& row, QWidget* widget)
     QPalette palette = widget->palette();
     const bool isEditor = row.kind == Kind::TextBox || row.kind == Kind::CodeBox;
     if (row.background) {
-        palette.setColor(isEditor ? QPalette::Base : QPalette::Window, *row.background);
+        palette.setColor(isEditor ? QPalette::Base : widget->backgroundRole(), *row.background);
         widget->setAutoFillBackground(!isEditor);
     }
     if (row.textColour)
@@ -244,8 +376,7 @@ void applyLooks(const ControlRow& row, QWidget* widget)
 }
 
 // The focus chain follows the tab indexes; labels and frames take no focus and drop out of it.
-void chainTabOrder(std::vector<std::pair<int, QWidget*>> controls)
-{
+void chainTabOrder(std::vector<std::pair<int, QWidget*>> controls) {
     std::sort(controls.begin(), controls.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     QWidget* previous = nullptr;
     for (const auto& [tabIndex, widget] : controls) {
@@ -259,8 +390,7 @@ void chainTabOrder(std::vector<std::pair<int, QWidget*>> controls)
 
 // The layout was measured in a narrower face than most systems' sans. Condense the system face so that
 // the captions of the labels sized to their text come out as wide as the layout measured them.
-QFont layoutFont(const std::vector<ControlRow>& rows)
-{
+QFont layoutFont(const std::vector<ControlRow>& rows) {
     QFont font = QApplication::font();
     font.setPointSizeF(8.25);
     qreal measured = 0;
@@ -280,8 +410,7 @@ QFont layoutFont(const std::vector<ControlRow>& rows)
 
 } // namespace
 
-void Form1::buildControls()
-{
+void Form1::buildControls() {
     std::vector<ControlRow> rows = windowRows();
     for (int set : {1, 2})
         std::ranges::move(frameRows(set), std::back_inserter(rows));
@@ -305,8 +434,7 @@ void Form1::buildControls()
     m_Timer1->setInterval(300);
 }
 
-void Form1::buildMenus()
-{
+void Form1::buildMenus() {
     const auto addItem = [](QWidget* menu, const char* name, const QString& caption) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
@@ -332,60 +460,4 @@ void Form1::buildMenus()
     // The layout gives the client area; the menu bar comes on top of it.
     const QRect clientArea = fromTwips({QPoint(), kClientTwips});
     resize(clientArea.width(), clientArea.height() + menuBar()->sizeHint().height());
-}
-
-void Form1::findControls()
-{
-    for (int set : {1, 2}) {
-        OptionSetControls& controls = m_sets[set - 1];
-        const auto name = [set](const char* pattern) { return QString::fromLatin1(pattern).arg(set); };
-        controls.use = control<QCheckBox>(name("chkOption%1Active"));
-        controls.name = control<QLineEdit>(name("txtOptName%1"));
-        controls.nameLabel = control<QLabel>(set == 1 ? QStringLiteral("Label11") : QStringLiteral("Label12"));
-        controls.dropDown = control<QRadioButton>(name("optSet%1DropDown"));
-        controls.textBox = control<QRadioButton>(name("optSet%1TextBox"));
-        controls.clear = control<QPushButton>(name("cmdClearOptions%1"));
-        for (int i = 0; i < 10; ++i) {
-            controls.values[i] = control<QLineEdit>(name("txtOptSet%1(%2)").arg(i));
-            controls.numbers[i] = control<QLabel>(QStringLiteral("Label6(%1)").arg(set == 1 ? i : 19 - i));
-        }
-    }
-    m_chkNote = control<QCheckBox>(QStringLiteral("chkNote"));
-    m_txtNote = control<QLineEdit>(QStringLiteral("txtNote"));
-    m_cmdMakeLink = control<QPushButton>(QStringLiteral("cmdMakeLink"));
-    m_txtCode = control<QPlainTextEdit>(QStringLiteral("txtCode"));
-    m_lblCopiedtoClipboard = control<QLabel>(QStringLiteral("lblCopiedtoClipboard"));
-}
-
-void Form1::wireEvents()
-{
-    onCheckValueChanged(*m_chkNote, this, [this](int value) { chkNote_Click(value); });
-    onCheckValueChanged(*m_sets[0].use, this, [this](int value) { chkOption1Active_Click(value); });
-    onCheckValueChanged(*m_sets[1].use, this, [this](int value) { chkOption2Active_Click(value); });
-    onSelected(*m_sets[0].dropDown, this, [this] { optSet1DropDown_Click(); });
-    onSelected(*m_sets[0].textBox, this, [this] { optSet1TextBox_Click(); });
-    onSelected(*m_sets[1].dropDown, this, [this] { optSet2DropDown_Click(); });
-    onSelected(*m_sets[1].textBox, this, [this] { optSet2TextBox_Click(); });
-
-    connect(m_sets[0].clear, &QPushButton::clicked, this, &Form1::cmdClearOptions1_Click);
-    connect(m_sets[1].clear, &QPushButton::clicked, this, &Form1::cmdClearOptions2_Click);
-    connect(control<QPushButton>(QStringLiteral("cmdClearAll")), &QPushButton::clicked, this,
-            &Form1::cmdClearAll_Click);
-    connect(control<QPushButton>(QStringLiteral("cmdMakeForm")), &QPushButton::clicked, this,
-            &Form1::cmdMakeForm_Click);
-    connect(m_cmdMakeLink, &QPushButton::clicked, this, &Form1::cmdMakeLink_Click);
-    connect(m_Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
-
-    auto* selectOnFocus = new SelectOnFocus(this);
-    for (const char* name : {"txtItemName", "txtItemID", "txtPrice", "txtShipping1", "txtShippingAdd", "txtNote"})
-        control<QLineEdit>(QString::fromLatin1(name))->installEventFilter(selectOnFocus);
-    for (const OptionSetControls& set : m_sets) {
-        set.name->installEventFilter(selectOnFocus);
-        for (QLineEdit* value : set.values)
-            value->installEventFilter(selectOnFocus);
-    }
-
-    auto* normalizeOnFocusLoss = new NormalizeOnFocusLoss(this);
-    for (const char* name : {"txtPrice", "txtShipping1", "txtShippingAdd"})
-        control<QLineEdit>(QString::fromLatin1(name))->installEventFilter(normalizeOnFocusLoss);
 }

@@ -124,5 +124,5 @@ void frmOptions::applyBoxes() {
     for (std::size_t i = 0; i < rows.size(); ++i)
         m_settings.*rows[i].field = m_boxes[i]->text();
     velmora::saveMerchantSettings(m_store, m_settings);
-    velmora::noticeStoreProblem(m_store);
+    velmora::noticeStoreProblem(m_store, this);
 }

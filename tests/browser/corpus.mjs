@@ -132,8 +132,10 @@ export function buildCases(base) {
     itemValues.forEach((_, i) => {
         const pick = (offset) => (k) => itemValues[(i + offset + k) % itemValues.length];
         const plain = item(pick(0), i);
-        // Set 2 switched on under an inactive set 1 comes only from stored data; it must not show.
-        plain.Option2 = optionSet(pick(6), i % 5 === 0 ? 1 : 0, 'TextBox', []);
+        // Sets out of use keep their contents, which must not show; set 2 switched on under an inactive
+        // set 1 comes only from stored data.
+        plain.Option1 = optionSet(pick(6), 0, KINDS[i % 3], VALUE_POSITIONS[i % VALUE_POSITIONS.length]);
+        plain.Option2 = optionSet(pick(9), i % 5 === 0 ? 1 : 0, 'TextBox', []);
         cases.push({ id: cases.length, item: plain, settings: settings[i % settings.length], hasLink: true });
 
         const withOptions = item(pick(7), i + 1);

@@ -11,8 +11,9 @@ Q_DECLARE_METATYPE(MerchantSettings)
 
 namespace {
 
-const QString Head = QStringLiteral(R"(<form target="paypal" action="https://www.paypal.com/cgi-bin/webscr" method="post">)"
-                                    R"(<input type="hidden" name="cmd" value="_cart">)");
+const QString Head =
+    QStringLiteral(R"(<form target="paypal" action="https://www.paypal.com/cgi-bin/webscr" method="post">)"
+                   R"(<input type="hidden" name="cmd" value="_cart">)");
 const QString Utf8Head =
     QStringLiteral(R"(<form target="paypal" action="https://www.paypal.com/cgi-bin/webscr" method="post" )"
                    R"(accept-charset="utf-8"><input type="hidden" name="cmd" value="_cart">)"
@@ -25,14 +26,12 @@ const QString Tail = QStringLiteral(R"(<input type="image" src="https://www.payp
                                     R"(border="0" name="submit" alt="Add to cart">)"
                                     R"(<input type="hidden" name="add" value="1"></form>)");
 
-MerchantSettings seller()
-{
+MerchantSettings seller() {
     return {QStringLiteral("SELLERID"), {}, {}, {}, {}};
 }
 
 // An otherwise empty item whose form is Head + Seller + NoItem + NoNote + ... + Tail.
-CartItem bare(const std::function<void(CartItem&)>& change = {})
-{
+CartItem bare(const std::function<void(CartItem&)>& change = {}) {
     CartItem item;
     item.ShippingAddress = 1;
     if (change)
@@ -40,13 +39,11 @@ CartItem bare(const std::function<void(CartItem&)>& change = {})
     return item;
 }
 
-OptionSet dropDown(const QString& name, std::array<QString, 10> values)
-{
+OptionSet dropDown(const QString& name, std::array<QString, 10> values) {
     return {1, name, OptionSetKind::DropDown, values};
 }
 
-CartItem mug()
-{
+CartItem mug() {
     CartItem item;
     item.ItemName = QStringLiteral("Mug");
     item.ItemID = QStringLiteral("M-1");
@@ -70,55 +67,60 @@ private slots:
     void builds();
 };
 
-void ButtonFormTest::builds_data()
-{
+void ButtonFormTest::builds_data() {
     QTest::addColumn<CartItem>("item");
     QTest::addColumn<MerchantSettings>("settings");
     QTest::addColumn<QString>("expected");
 
-    QTest::addRow("worked example") << mug() << seller()
-        << Head + Seller
-               + R"(<input type="hidden" name="item_name" value="Mug">)"
-               + R"(<input type="hidden" name="item_number" value="M-1">)"
-               + R"(<input type="hidden" name="amount" value="5.00">)"
-               + R"(<input type="hidden" name="cn" value="Gift message">)"
-               + R"(<table><tr><td><input type="hidden" name="on0" value="Color">Color</td><td><select name="os0">)"
-               + R"(<option value="Red">Red<option value="Blue">Blue</select></td></tr>)"
-               + R"(<tr><td><input type="hidden" name="on1" value="Engraving">Engraving</td>)"
-               + R"(<td><input type="text" name="os1" maxlength="200"></td></tr></table>)" + Tail;
+    QTest::addRow("worked example")
+        << mug() << seller()
+        << Head + Seller + R"(<input type="hidden" name="item_name" value="Mug">)" +
+               R"(<input type="hidden" name="item_number" value="M-1">)" +
+               R"(<input type="hidden" name="amount" value="5.00">)" +
+               R"(<input type="hidden" name="cn" value="Gift message">)" +
+               R"(<table><tr><td><input type="hidden" name="on0" value="Color">Color</td><td><select name="os0">)" +
+               R"(<option value="Red">Red<option value="Blue">Blue</select></td></tr>)" +
+               R"(<tr><td><input type="hidden" name="on1" value="Engraving">Engraving</td>)" +
+               R"(<td><input type="text" name="os1" maxlength="200"></td></tr></table>)" + Tail;
 
-    QTest::addRow("new item, empty settings, no shipping address") << CartItem{} << MerchantSettings{}
-        << Head + R"(<input type="hidden" name="business" value="">)" + NoItem
-               + R"(<input type="hidden" name="no_shipping" value="1">)" + NoNote + Tail;
+    QTest::addRow("new item, empty settings, no shipping address")
+        << CartItem{} << MerchantSettings{}
+        << Head + R"(<input type="hidden" name="business" value="">)" + NoItem +
+               R"(<input type="hidden" name="no_shipping" value="1">)" + NoNote + Tail;
 
-    QTest::addRow("both shipping charges") << bare([](CartItem& i) {
-        i.Shipping1 = "2.00";
-        i.Shipping2 = "1.00";
-    }) << seller()
-        << Head + Seller + NoItem + R"(<input type="hidden" name="shipping" value="2.00">)"
-               + R"(<input type="hidden" name="shipping2" value="1.00">)" + NoNote + Tail;
+    QTest::addRow("both shipping charges")
+        << bare([](CartItem& i) {
+               i.Shipping1 = "2.00";
+               i.Shipping2 = "1.00";
+           })
+        << seller()
+        << Head + Seller + NoItem + R"(<input type="hidden" name="shipping" value="2.00">)" +
+               R"(<input type="hidden" name="shipping2" value="1.00">)" + NoNote + Tail;
 
     QTest::addRow("merchant pages and button image")
-        << bare() << MerchantSettings{"SELLERID", "https://s.example/logo.png", "https://s.example/paid",
-                                      "https://s.example/cancelled", "https://s.example/buy.png"}
-        << Head + Seller + NoItem + R"(<input type="hidden" name="image_url" value="https://s.example/logo.png">)"
-               + R"(<input type="hidden" name="return" value="https://s.example/paid">)"
-               + R"(<input type="hidden" name="cancel_return" value="https://s.example/cancelled">)" + NoNote
-               + R"(<input type="image" src="https://s.example/buy.png" border="0" name="submit" alt="Add to cart">)"
-               + R"(<input type="hidden" name="add" value="1"></form>)";
+        << bare()
+        << MerchantSettings{"SELLERID", "https://s.example/logo.png", "https://s.example/paid",
+                            "https://s.example/cancelled", "https://s.example/buy.png"}
+        << Head + Seller + NoItem + R"(<input type="hidden" name="image_url" value="https://s.example/logo.png">)" +
+               R"(<input type="hidden" name="return" value="https://s.example/paid">)" +
+               R"(<input type="hidden" name="cancel_return" value="https://s.example/cancelled">)" + NoNote +
+               R"(<input type="image" src="https://s.example/buy.png" border="0" name="submit" alt="Add to cart">)" +
+               R"(<input type="hidden" name="add" value="1"></form>)";
 
-    QTest::addRow("blanks are values") << bare([](CartItem& i) {
-        i.ItemID = " ";
-        i.Shipping1 = " ";
-        i.Option1 = dropDown("", {QString(), " "});
-    }) << MerchantSettings{"SELLERID", " ", {}, {}, {}}
-        << Head + Seller + R"(<input type="hidden" name="item_name" value="">)"
-               + R"(<input type="hidden" name="item_number" value=" ">)"
-               + R"(<input type="hidden" name="amount" value="">)"
-               + R"(<input type="hidden" name="shipping" value=" ">)"
-               + R"(<input type="hidden" name="image_url" value=" ">)" + NoNote
-               + R"(<table><tr><td><input type="hidden" name="on0" value=""></td><td><select name="os0">)"
-               + R"(<option value=" "> </select></td></tr></table>)" + Tail;
+    QTest::addRow("blanks are values")
+        << bare([](CartItem& i) {
+               i.ItemID = " ";
+               i.Shipping1 = " ";
+               i.Option1 = dropDown("", {QString(), " "});
+           })
+        << MerchantSettings{"SELLERID", " ", {}, {}, {}}
+        << Head + Seller + R"(<input type="hidden" name="item_name" value="">)" +
+               R"(<input type="hidden" name="item_number" value=" ">)" +
+               R"(<input type="hidden" name="amount" value="">)" +
+               R"(<input type="hidden" name="shipping" value=" ">)" +
+               R"(<input type="hidden" name="image_url" value=" ">)" + NoNote +
+               R"(<table><tr><td><input type="hidden" name="on0" value=""></td><td><select name="os0">)" +
+               R"(<option value=" "> </select></td></tr></table>)" + Tail;
 
     QTest::addRow("third check-box state counts as unset") << bare([](CartItem& i) {
         i.ShippingAddress = 2;
@@ -128,72 +130,77 @@ void ButtonFormTest::builds_data()
         i.Option1.Active = 2;
     }) << seller() << Head + Seller + NoItem + NoNote + Tail;
 
-    QTest::addRow("note with empty title") << bare([](CartItem& i) { i.Note = 1; }) << seller()
+    QTest::addRow("note with empty title")
+        << bare([](CartItem& i) { i.Note = 1; }) << seller()
         << Head + Seller + NoItem + R"(<input type="hidden" name="cn" value="">)" + Tail;
 
-    QTest::addRow("drop-down without values, values at 3 and 9") << bare([](CartItem& i) {
-        i.Option1 = dropDown("A", {});
-        i.Option2 = dropDown("B", {});
-        i.Option2.Values[9] = "nine";
-        i.Option2.Values[3] = "three";
-    }) << seller()
-        << Head + Seller + NoItem + NoNote
-               + R"(<table><tr><td><input type="hidden" name="on0" value="A">A</td><td><select name="os0">)"
-               + R"(</select></td></tr><tr><td><input type="hidden" name="on1" value="B">B</td><td><select name="os1">)"
-               + R"(<option value="three">three<option value="nine">nine</select></td></tr></table>)" + Tail;
+    QTest::addRow("drop-down without values, values at 3 and 9")
+        << bare([](CartItem& i) {
+               i.Option1 = dropDown("A", {});
+               i.Option2 = dropDown("B", {});
+               i.Option2.Values[9] = "nine";
+               i.Option2.Values[3] = "three";
+           })
+        << seller()
+        << Head + Seller + NoItem + NoNote +
+               R"(<table><tr><td><input type="hidden" name="on0" value="A">A</td><td><select name="os0">)" +
+               R"(</select></td></tr><tr><td><input type="hidden" name="on1" value="B">B</td><td><select name="os1">)" +
+               R"(<option value="three">three<option value="nine">nine</select></td></tr></table>)" + Tail;
 
-    QTest::addRow("second set alone makes no table") << bare([](CartItem& i) {
-        i.Option2 = dropDown("B", {"b"});
-    }) << seller() << Head + Seller + NoItem + NoNote + Tail;
+    QTest::addRow("second set alone makes no table") << bare([](CartItem& i) { i.Option2 = dropDown("B", {"b"}); })
+                                                     << seller() << Head + Seller + NoItem + NoNote + Tail;
 
-    QTest::addRow("first set without a kind") << bare([](CartItem& i) {
-        i.Option1 = {1, "A", std::nullopt, {"a"}};
-        i.Option2 = {1, "B", OptionSetKind::TextBox, {"unused"}};
-    }) << seller()
-        << Head + Seller + NoItem + NoNote
-               + R"(<table><tr><td><input type="hidden" name="on1" value="B">B</td>)"
-               + R"(<td><input type="text" name="os1" maxlength="200"></td></tr></table>)" + Tail;
+    QTest::addRow("first set without a kind")
+        << bare([](CartItem& i) {
+               i.Option1 = {1, "A", std::nullopt, {"a"}};
+               i.Option2 = {1, "B", OptionSetKind::TextBox, {"unused"}};
+           })
+        << seller()
+        << Head + Seller + NoItem + NoNote + R"(<table><tr><td><input type="hidden" name="on1" value="B">B</td>)" +
+               R"(<td><input type="text" name="os1" maxlength="200"></td></tr></table>)" + Tail;
 
-    QTest::addRow("markup characters are escaped") << bare([](CartItem& i) {
-        i.ItemName = R"(12" <b>Mug</b> & Co)";
-        i.Option1 = dropDown(R"(Size "A&B")", {"<S>"});
-    }) << MerchantSettings{R"(a"b@example.com)", {}, {}, {}, "x.png?a=1&b=<2>"}
-        << Head + R"(<input type="hidden" name="business" value="a&quot;b@example.com">)"
-               + R"(<input type="hidden" name="item_name" value="12&quot; &lt;b&gt;Mug&lt;/b&gt; &amp; Co">)"
-               + R"(<input type="hidden" name="amount" value="">)" + NoNote
-               + R"(<table><tr><td><input type="hidden" name="on0" value="Size &quot;A&amp;B&quot;">)"
-               + R"(Size &quot;A&amp;B&quot;</td><td><select name="os0">)"
-               + R"(<option value="&lt;S&gt;">&lt;S&gt;</select></td></tr></table>)"
-               + R"(<input type="image" src="x.png?a=1&amp;b=&lt;2&gt;" border="0" name="submit" alt="Add to cart">)"
-               + R"(<input type="hidden" name="add" value="1"></form>)";
+    QTest::addRow("markup characters are escaped")
+        << bare([](CartItem& i) {
+               i.ItemName = R"(12" <b>Mug</b> & Co)";
+               i.Option1 = dropDown(R"(Size "A&B")", {"<S>"});
+           })
+        << MerchantSettings{R"(a"b@example.com)", {}, {}, {}, "x.png?a=1&b=<2>"}
+        << Head + R"(<input type="hidden" name="business" value="a&quot;b@example.com">)" +
+               R"(<input type="hidden" name="item_name" value="12&quot; &lt;b&gt;Mug&lt;/b&gt; &amp; Co">)" +
+               R"(<input type="hidden" name="amount" value="">)" + NoNote +
+               R"(<table><tr><td><input type="hidden" name="on0" value="Size &quot;A&amp;B&quot;">)" +
+               R"(Size &quot;A&amp;B&quot;</td><td><select name="os0">)" +
+               R"(<option value="&lt;S&gt;">&lt;S&gt;</select></td></tr></table>)" +
+               R"(<input type="image" src="x.png?a=1&amp;b=&lt;2&gt;" border="0" name="submit" alt="Add to cart">)" +
+               R"(<input type="hidden" name="add" value="1"></form>)";
 
-    QTest::addRow("values far longer than any window allows") << bare([](CartItem& i) {
-        i.ItemName = QString(3000, u'"');
-    }) << MerchantSettings{"SELLERID", QString(9000, u'x'), {}, {}, {}}
-        << Head + Seller + R"(<input type="hidden" name="item_name" value=")" + QString("&quot;").repeated(3000)
-               + R"("><input type="hidden" name="amount" value=""><input type="hidden" name="image_url" value=")"
-               + QString(9000, u'x') + "\">" + NoNote + Tail;
+    QTest::addRow("values far longer than any window allows")
+        << bare([](CartItem& i) { i.ItemName = QString(3000, u'"'); })
+        << MerchantSettings{"SELLERID", QString(9000, u'x'), {}, {}, {}}
+        << Head + Seller + R"(<input type="hidden" name="item_name" value=")" + QString("&quot;").repeated(3000) +
+               R"("><input type="hidden" name="amount" value=""><input type="hidden" name="image_url" value=")" +
+               QString(9000, u'x') + "\">" + NoNote + Tail;
 
-    QTest::addRow("non-ASCII option value asks for UTF-8") << bare([](CartItem& i) {
-        i.Option1 = dropDown("Farbe", {"Grün"});
-    }) << seller()
-        << Utf8Head + Seller + NoItem + NoNote
-               + R"(<table><tr><td><input type="hidden" name="on0" value="Farbe">Farbe</td><td><select name="os0">)"
-               + "<option value=\"Grün\">Grün</select></td></tr></table>" + Tail;
+    QTest::addRow("non-ASCII option value asks for UTF-8")
+        << bare([](CartItem& i) { i.Option1 = dropDown("Farbe", {"Grün"}); }) << seller()
+        << Utf8Head + Seller + NoItem + NoNote +
+               R"(<table><tr><td><input type="hidden" name="on0" value="Farbe">Farbe</td><td><select name="os0">)" +
+               "<option value=\"Grün\">Grün</select></td></tr></table>" + Tail;
 
-    QTest::addRow("non-ASCII only in values left out") << bare([](CartItem& i) {
-        i.NoteTitle = "Grüße";
-        i.Option1 = {1, "Gravur", OptionSetKind::TextBox, {"Grün"}};
-        i.Option2 = dropDown("Größe", {"Groß"});
-        i.Option2.Active = 0;
-    }) << seller()
-        << Head + Seller + NoItem + NoNote
-               + R"(<table><tr><td><input type="hidden" name="on0" value="Gravur">Gravur</td>)"
-               + R"(<td><input type="text" name="os0" maxlength="200"></td></tr></table>)" + Tail;
+    QTest::addRow("non-ASCII only in values left out")
+        << bare([](CartItem& i) {
+               i.NoteTitle = "Grüße";
+               i.Option1 = {1, "Gravur", OptionSetKind::TextBox, {"Grün"}};
+               i.Option2 = dropDown("Größe", {"Groß"});
+               i.Option2.Active = 0;
+           })
+        << seller()
+        << Head + Seller + NoItem + NoNote +
+               R"(<table><tr><td><input type="hidden" name="on0" value="Gravur">Gravur</td>)" +
+               R"(<td><input type="text" name="os0" maxlength="200"></td></tr></table>)" + Tail;
 }
 
-void ButtonFormTest::builds()
-{
+void ButtonFormTest::builds() {
     QFETCH(CartItem, item);
     QFETCH(MerchantSettings, settings);
     QFETCH(QString, expected);

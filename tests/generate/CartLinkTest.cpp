@@ -1,5 +1,5 @@
-#include "HostileValues.h"
 #include "generate/CartLink.h"
+#include "HostileValues.h"
 
 #include <QTest>
 #include <QUrlQuery>
@@ -13,13 +13,11 @@ namespace {
 
 const QString Start = QStringLiteral("https://www.paypal.com/cart/add=1&business=SELLERID");
 
-MerchantSettings seller()
-{
+MerchantSettings seller() {
     return {QStringLiteral("SELLERID"), {}, {}, {}, {}};
 }
 
-CartItem bare(const std::function<void(CartItem&)>& change = {})
-{
+CartItem bare(const std::function<void(CartItem&)>& change = {}) {
     CartItem item;
     item.ShippingAddress = 1;
     if (change)
@@ -39,24 +37,26 @@ private slots:
     void decodesToTypedValues();
 };
 
-void CartLinkTest::builds_data()
-{
+void CartLinkTest::builds_data() {
     QTest::addColumn<CartItem>("item");
     QTest::addColumn<MerchantSettings>("settings");
     QTest::addColumn<QString>("expected");
 
-    QTest::addRow("worked example") << bare([](CartItem& i) {
-        i.ItemName = "Mug";
-        i.ItemID = "M-1";
-        i.Price = "5.00";
-        i.Shipping2 = "1.00";
-        i.ShippingAddress = 0;
-        i.Note = 1;
-        i.NoteTitle = "Gift message";
-    }) << seller()
+    QTest::addRow("worked example")
+        << bare([](CartItem& i) {
+               i.ItemName = "Mug";
+               i.ItemID = "M-1";
+               i.Price = "5.00";
+               i.Shipping2 = "1.00";
+               i.ShippingAddress = 0;
+               i.Note = 1;
+               i.NoteTitle = "Gift message";
+           })
+        << seller()
         << Start + "&item_name=Mug&item_number=M-1&amount=5.00&shipping2=1.00&no_shipping=1&cn=Gift%20message";
 
-    QTest::addRow("new item, empty settings") << CartItem{} << MerchantSettings{}
+    QTest::addRow("new item, empty settings")
+        << CartItem{} << MerchantSettings{}
         << "https://www.paypal.com/cart/add=1&business=&item_name=&amount=&no_shipping=1&no_note=1";
 
     QTest::addRow("third check-box state") << bare([](CartItem& i) {
@@ -71,8 +71,9 @@ void CartLinkTest::builds_data()
     }) << seller() << Start + "&item_name=&amount=&shipping=%20&cn=";
 
     QTest::addRow("merchant pages after the note")
-        << bare() << MerchantSettings{"SELLERID", "https://s.example/logo.png", "https://s.example/paid",
-                                      "https://s.example/cancelled", "https://s.example/buy.png"}
+        << bare()
+        << MerchantSettings{"SELLERID", "https://s.example/logo.png", "https://s.example/paid",
+                            "https://s.example/cancelled", "https://s.example/buy.png"}
         << Start + "&item_name=&amount=&no_note=1&image_url=https://s.example/logo.png"
                    "&return=https://s.example/paid&cancel_return=https://s.example/cancelled";
 
@@ -81,19 +82,21 @@ void CartLinkTest::builds_data()
         i.Option2 = {1, "Gravur", OptionSetKind::TextBox, {}};
     }) << seller() << Start + "&item_name=&amount=&no_note=1";
 
-    QTest::addRow("delimiters are encoded, harmless punctuation is not") << bare([](CartItem& i) {
-        i.ItemName = "A&B=C+D #5 50% \"<x>\";";
-        i.ItemID = "-._~!$'()*,/:@?";
-    }) << seller()
+    QTest::addRow("delimiters are encoded, harmless punctuation is not")
+        << bare([](CartItem& i) {
+               i.ItemName = "A&B=C+D #5 50% \"<x>\";";
+               i.ItemID = "-._~!$'()*,/:@?";
+           })
+        << seller()
         << Start + "&item_name=A%26B%3DC%2BD%20%235%2050%25%20%22%3Cx%3E%22%3B"
                    "&item_number=-._~!$'()*,/:@?&amount=&no_note=1";
 
-    QTest::addRow("non-ASCII is UTF-8 and says so") << bare([](CartItem& i) { i.ItemName = "Café 日本"; })
-        << seller() << Start + "&item_name=Caf%C3%A9%20%E6%97%A5%E6%9C%AC&amount=&no_note=1&charset=utf-8";
+    QTest::addRow("non-ASCII is UTF-8 and says so")
+        << bare([](CartItem& i) { i.ItemName = "Café 日本"; }) << seller()
+        << Start + "&item_name=Caf%C3%A9%20%E6%97%A5%E6%9C%AC&amount=&no_note=1&charset=utf-8";
 }
 
-void CartLinkTest::builds()
-{
+void CartLinkTest::builds() {
     QFETCH(CartItem, item);
     QFETCH(MerchantSettings, settings);
     QFETCH(QString, expected);
@@ -101,15 +104,13 @@ void CartLinkTest::builds()
     QCOMPARE(BuildCartLink(item, settings), expected);
 }
 
-void CartLinkTest::decodesToTypedValues_data()
-{
+void CartLinkTest::decodesToTypedValues_data() {
     QTest::addColumn<QString>("hostile");
     for (const auto& [name, hostile] : HostileValues)
         QTest::addRow("%s", name) << hostile;
 }
 
-void CartLinkTest::decodesToTypedValues()
-{
+void CartLinkTest::decodesToTypedValues() {
     QFETCH(QString, hostile);
     const CartItem item = hostileItem(hostile);
     const MerchantSettings settings = hostileSettings(hostile);

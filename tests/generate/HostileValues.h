@@ -27,21 +27,18 @@ inline const QList<std::pair<const char*, QString>> HostileValues{
 };
 
 // Each field gets its own value, hostile text at both ends, so a value landing in the wrong field shows too.
-inline QString hostileField(const QString& hostile, const QString& field)
-{
+inline QString hostileField(const QString& hostile, const QString& field) {
     return hostile + field + hostile;
 }
 
-inline velmora::OptionSet hostileDropDown(const QString& hostile, const QString& field)
-{
+inline velmora::OptionSet hostileDropDown(const QString& hostile, const QString& field) {
     velmora::OptionSet set{1, hostileField(hostile, field), velmora::OptionSetKind::DropDown, {}};
     for (int i = 0; i < 10; ++i)
         set.Values[i] = hostileField(hostile, field + QString::number(i));
     return set;
 }
 
-inline velmora::CartItem hostileItem(const QString& hostile)
-{
+inline velmora::CartItem hostileItem(const QString& hostile) {
     velmora::CartItem item;
     item.ItemName = hostileField(hostile, QStringLiteral("name"));
     item.ItemID = hostileField(hostile, QStringLiteral("id"));
@@ -56,8 +53,7 @@ inline velmora::CartItem hostileItem(const QString& hostile)
     return item;
 }
 
-inline velmora::MerchantSettings hostileSettings(const QString& hostile)
-{
+inline velmora::MerchantSettings hostileSettings(const QString& hostile) {
     return {hostileField(hostile, QStringLiteral("mail")), hostileField(hostile, QStringLiteral("logo")),
             hostileField(hostile, QStringLiteral("paid")), hostileField(hostile, QStringLiteral("cancelled")),
             hostileField(hostile, QStringLiteral("button"))};

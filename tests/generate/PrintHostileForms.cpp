@@ -13,8 +13,7 @@ using namespace velmora;
 
 namespace {
 
-QJsonArray nonEmptyValues(const OptionSet& set)
-{
+QJsonArray nonEmptyValues(const OptionSet& set) {
     QJsonArray values;
     for (const QString& value : set.Values)
         if (!value.isEmpty())
@@ -22,15 +21,20 @@ QJsonArray nonEmptyValues(const OptionSet& set)
     return values;
 }
 
-QJsonObject expectedReading(const CartItem& item, const MerchantSettings& settings)
-{
+QJsonObject expectedReading(const CartItem& item, const MerchantSettings& settings) {
     const QJsonObject hidden{
-        {"business", settings.eMail},        {"item_name", item.ItemName},
-        {"item_number", item.ItemID},        {"amount", item.Price},
-        {"shipping", item.Shipping1},        {"shipping2", item.Shipping2},
-        {"image_url", settings.StoreLogo},   {"return", settings.PurchaseSuccessURL},
-        {"cancel_return", settings.PurchaseCancelURL}, {"cn", item.NoteTitle},
-        {"on0", item.Option1.Name},          {"on1", item.Option2.Name},
+        {"business", settings.eMail},
+        {"item_name", item.ItemName},
+        {"item_number", item.ItemID},
+        {"amount", item.Price},
+        {"shipping", item.Shipping1},
+        {"shipping2", item.Shipping2},
+        {"image_url", settings.StoreLogo},
+        {"return", settings.PurchaseSuccessURL},
+        {"cancel_return", settings.PurchaseCancelURL},
+        {"cn", item.NoteTitle},
+        {"on0", item.Option1.Name},
+        {"on1", item.Option2.Name},
     };
     return {
         {"hidden", hidden},
@@ -42,15 +46,13 @@ QJsonObject expectedReading(const CartItem& item, const MerchantSettings& settin
 
 } // namespace
 
-int main()
-{
+int main() {
     QJsonArray cases;
     for (const auto& [name, hostile] : HostileValues) {
         const CartItem item = hostileItem(hostile);
         const MerchantSettings settings = hostileSettings(hostile);
-        cases.append(QJsonObject{{"case", name},
-                                 {"form", BuildButtonForm(item, settings)},
-                                 {"expected", expectedReading(item, settings)}});
+        cases.append(QJsonObject{
+            {"case", name}, {"form", BuildButtonForm(item, settings)}, {"expected", expectedReading(item, settings)}});
     }
     const QByteArray json = QJsonDocument(cases).toJson();
     std::fwrite(json.constData(), 1, json.size(), stdout);

@@ -12,12 +12,12 @@ private slots:
     void normalizes();
 };
 
-void MoneyTextTest::normalizes_data()
-{
+void MoneyTextTest::normalizes_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
 
+    // clang-format off
     const QString en = QStringLiteral("en_US");
     QTest::addRow("empty stays empty") << en << "" << "";
     QTest::addRow("whole number") << en << "7" << "7.00";
@@ -70,10 +70,10 @@ void MoneyTextTest::normalizes_data()
     QTest::addRow("fr typed blank as group separator") << "fr_FR" << "1 234,5" << "1234,50";
     QTest::addRow("sv typed hyphen for minus") << "sv_SE" << "-2,5" << "\u22122,50";
     QTest::addRow("hi lakh grouping") << "hi_IN" << "1,23,456.5" << "123456.50";
+    // clang-format on
 }
 
-void MoneyTextTest::normalizes()
-{
+void MoneyTextTest::normalizes() {
     QFETCH(QString, locale);
     QFETCH(QString, text);
     QFETCH(QString, expected);

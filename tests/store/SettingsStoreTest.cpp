@@ -22,6 +22,8 @@ private slots:
     void namesMatchInAnyCase();
     void textsSurviveARestart_data();
     void textsSurviveARestart();
+    void handEditedValuesReadAsTyped_data();
+    void handEditedValuesReadAsTyped();
     void readingCreatesNothing();
     void pendingValuesReachTheDiskOnDestruction();
     void keepsWhatAnotherCopyWrote();
@@ -125,6 +127,26 @@ void SettingsStoreTest::textsSurviveARestart() {
     QVERIFY(restarted.problem().isEmpty());
 }
 
+void SettingsStoreTest::handEditedValuesReadAsTyped_data() {
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("text");
+
+    QTest::addRow("unquoted comma") << "txtNote=Red, Green"_ba
+                                    << "Red, Green";
+    QTest::addRow("quoted") << "txtNote=\"Gift wrap\""_ba
+                            << "Gift wrap";
+    QTest::addRow("blanks around the equals sign") << "txtNote = Gift wrap "_ba
+                                                   << "Gift wrap";
+}
+
+// QSettings reads an unquoted comma as a list; a value must not vanish because of it.
+void SettingsStoreTest::handEditedValuesReadAsTyped() {
+    QFETCH(QByteArray, line);
+    QFETCH(QString, text);
+    QVERIFY(writeIniFile(fileName(), "[Settings]\n" + line + '\n'));
+    QCOMPARE(SettingsStore(fileName()).getSetting(u"Settings"_s, u"txtNote"_s, u"default"_s), text);
+}
+
 void SettingsStoreTest::readingCreatesNothing() {
     {
         SettingsStore store(fileName());
@@ -159,6 +181,8 @@ void SettingsStoreTest::unparsableFileIsNeverWritten_data() {
     const QString notALine = u"is not a section, a setting or a comment"_s;
     QTest::addRow("comments, blank lines and CRLF are fine") << "; mine\r\n\r\n[Settings]\r\n eMail = a@b\r\n"_ba
                                                              << "";
+    QTest::addRow("a byte-order mark is fine") << "\xEF\xBB\xBF[Settings]\neMail=a@b\n"_ba
+                                               << "";
     QTest::addRow("keys before any section are fine") << "stray=1\n[Settings]\neMail=a@b\n"_ba
                                                       << "";
     QTest::addRow("a line that is no setting") << "[Settings]\neMail=a@b\nhello\n"_ba

@@ -30,7 +30,8 @@ private slots:
     void unconvertibleValuesReadAsTheDefault_data();
     void unconvertibleValuesReadAsTheDefault();
     void everyDefaultConverts();
-    void windowStateSurvivesARestart();
+    void typedValuesSurviveARestart_data();
+    void typedValuesSurviveARestart();
 };
 
 void TextFormsTest::booleanFromText_data() {
@@ -128,47 +129,34 @@ void TextFormsTest::everyDefaultConverts() {
     }
 }
 
-// Both option sets in use, set 1 a drop-down with seven values, set 2 a text box, note off with an empty title.
-void TextFormsTest::windowStateSurvivesARestart() {
+void TextFormsTest::typedValuesSurviveARestart_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("onDisk");
+
+    QTest::addRow("check box set") << "UseOption1" << 1 << "1";
+    QTest::addRow("check box clear against a set default") << "chkShippingAddress" << 0 << "0";
+    QTest::addRow("greyed check box") << "chkNote" << 2 << "2";
+    QTest::addRow("option button selected") << "optSet2TextBox" << 1 << "True";
+    QTest::addRow("option button clear against a set default") << "optSet1DropDown" << 0 << "False";
+}
+
+void TextFormsTest::typedValuesSurviveARestart() {
+    QFETCH(QString, key);
+    QFETCH(int, value);
+    QFETCH(QString, onDisk);
     QTemporaryDir dir;
     const QString fileName = dir.filePath(u"Trevanto.ini"_s);
-    const QHash<QString, QString> texts = {
-        {u"ItemName"_s, u" Mug "_s}, {u"Price"_s, u"5"_s},       {u"Option1Name"_s, u"Colour"_s},
-        {u"Set1Box1"_s, u"Red"_s},   {u"Set1Box7"_s, u"Pink"_s}, {u"Set2Box1"_s, u"kept while hidden"_s},
-        {u"txtNote"_s, u""_s},
-    };
-    const QHash<QString, int> numbers = {{u"UseOption1"_s, 1},
-                                         {u"UseOption2"_s, 1},
-                                         {u"chkNote"_s, 0},
-                                         {u"optSet1DropDown"_s, 1},
-                                         {u"optSet2TextBox"_s, 1}};
+    const SettingKey& row = windowKey(key);
+    const bool isCheckBox = row.kind == SettingKind::CheckBox;
     {
         SettingsStore store(fileName);
-        for (const SettingKey& key : windowStateKeys()) {
-            if (key.kind == SettingKind::Text)
-                writeText(store, key, texts.value(key.name));
-            else if (key.kind == SettingKind::CheckBox)
-                writeCheckBox(store, key, numbers.value(key.name));
-            else
-                writeBoolean(store, key, numbers.value(key.name));
-        }
+        isCheckBox ? writeCheckBox(store, row, value) : writeBoolean(store, row, value);
         QVERIFY(store.commit());
     }
-    QCOMPARE(QSettings(fileName, QSettings::IniFormat).allKeys().size(), 36);
-    QCOMPARE(onDisk(fileName, u"Settings/UseOption1"_s), u"1"_s);
-    QCOMPARE(onDisk(fileName, u"Settings/optSet2TextBox"_s), u"True"_s);
-    QCOMPARE(onDisk(fileName, u"Settings/optSet2DropDown"_s), u"False"_s);
-    QCOMPARE(onDisk(fileName, u"DropDowns/Set1Box7"_s), u"Pink"_s);
-
+    QCOMPARE(::onDisk(fileName, row.section + u'/' + row.name), onDisk);
     const SettingsStore restarted(fileName);
-    for (const SettingKey& key : windowStateKeys()) {
-        if (key.kind == SettingKind::Text)
-            QCOMPARE(readText(restarted, key), texts.value(key.name));
-        else if (key.kind == SettingKind::CheckBox)
-            QCOMPARE(readCheckBox(restarted, key), numbers.value(key.name));
-        else
-            QCOMPARE(int(readBoolean(restarted, key)), numbers.value(key.name));
-    }
+    QCOMPARE(isCheckBox ? readCheckBox(restarted, row) : int(readBoolean(restarted, row)), value);
 }
 
 QTEST_GUILESS_MAIN(TextFormsTest)

@@ -10,8 +10,7 @@ private slots:
     void needsADisplay();
 };
 
-void DisplayCheckTest::needsADisplay_data()
-{
+void DisplayCheckTest::needsADisplay_data() {
     QTest::addColumn<QStringList>("variables"); // NAME=VALUE
     QTest::addColumn<bool>("refused");
 
@@ -27,8 +26,7 @@ void DisplayCheckTest::needsADisplay_data()
     QTest::newRow("name only starting like offscreen") << QStringList{"QT_QPA_PLATFORM=offscreenish"} << true;
 }
 
-void DisplayCheckTest::needsADisplay()
-{
+void DisplayCheckTest::needsADisplay() {
     QFETCH(QStringList, variables);
     QFETCH(bool, refused);
 

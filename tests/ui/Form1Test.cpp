@@ -62,8 +62,7 @@ private slots:
     void clipboardFailureIsReportedWithoutNotice();
 
 private:
-    template <class T = QWidget> T* find(const QString& name) const
-    {
+    template <class T = QWidget> T* find(const QString& name) const {
         auto* found = m_window->findChild<T*>(name);
         if (!found)
             qFatal("no control named %s", qPrintable(name));
@@ -72,8 +71,7 @@ private:
     bool shown(const QString& name) const { return find(name)->isVisibleTo(m_window.get()); }
     void click(const QString& name) const;
     void runStep(const QString& step) const;
-    void run(const QStringList& steps) const
-    {
+    void run(const QStringList& steps) const {
         for (const QString& step : steps)
             runStep(step);
     }
@@ -87,8 +85,7 @@ private:
 
 namespace {
 
-QStringList valueBoxes(int set)
-{
+QStringList valueBoxes(int set) {
     QStringList names;
     for (int i = 0; i < 10; ++i)
         names << QStringLiteral("txtOptSet%1(%2)").arg(set).arg(i);
@@ -96,23 +93,20 @@ QStringList valueBoxes(int set)
 }
 
 // Label6 numbers set 1's boxes with members 0..9 and set 2's with 19 down to 10.
-QStringList numberLabels(int set)
-{
+QStringList numberLabels(int set) {
     QStringList names;
     for (int i = 0; i < 10; ++i)
         names << QStringLiteral("Label6(%1)").arg(set == 1 ? i : 19 - i);
     return names;
 }
 
-QStringList textFields()
-{
-    return QStringList{"txtItemName", "txtItemID", "txtPrice", "txtShipping1", "txtShippingAdd", "txtOptName1",
-                       "txtOptName2", "txtNote"} +
+QStringList textFields() {
+    return QStringList{"txtItemName",    "txtItemID",   "txtPrice",    "txtShipping1",
+                       "txtShippingAdd", "txtOptName1", "txtOptName2", "txtNote"} +
            valueBoxes(1) + valueBoxes(2);
 }
 
-QString textOf(QWidget* widget)
-{
+QString textOf(QWidget* widget) {
     if (auto* edit = qobject_cast<QLineEdit*>(widget))
         return edit->text();
     if (auto* button = qobject_cast<QAbstractButton*>(widget))
@@ -127,8 +121,7 @@ QString textOf(QWidget* widget)
 }
 
 // -1 for controls without a state, else the check-box value or 1/0 for a selected option button.
-int stateOf(QWidget* widget)
-{
+int stateOf(QWidget* widget) {
     if (auto* box = qobject_cast<QCheckBox*>(widget))
         return velmora::checkValue(*box);
     if (auto* button = qobject_cast<QRadioButton*>(widget))
@@ -138,18 +131,18 @@ int stateOf(QWidget* widget)
 
 } // namespace
 
-void Form1Test::init()
-{
+void Form1Test::init() {
     m_window = std::make_unique<Form1>();
     m_window->show();
     QApplication::setActiveWindow(m_window.get());
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 }
 
-void Form1Test::cleanup() { m_window.reset(); }
+void Form1Test::cleanup() {
+    m_window.reset();
+}
 
-void Form1Test::click(const QString& name) const
-{
+void Form1Test::click(const QString& name) const {
     QWidget* widget = find(name);
     QVERIFY2(widget->isVisible() && widget->isEnabled(), qPrintable(name + " cannot be clicked"));
     // Option and check buttons react to a click on their indicator, at the left edge.
@@ -158,15 +151,14 @@ void Form1Test::click(const QString& name) const
 }
 
 // A step is "click NAME", "set NAME=VALUE" for a check box, or "select NAME" / "deselect NAME" by code.
-void Form1Test::runStep(const QString& step) const
-{
+void Form1Test::runStep(const QString& step) const {
     const QString verb = step.section(u' ', 0, 0);
     const QString argument = step.section(u' ', 1);
     if (verb == u"click")
         click(argument);
     else if (verb == u"set")
-        QVERIFY(velmora::setCheckValue(*find<QCheckBox>(argument.section(u'=', 0, 0)),
-                                       argument.section(u'=', 1).toInt()));
+        QVERIFY(
+            velmora::setCheckValue(*find<QCheckBox>(argument.section(u'=', 0, 0)), argument.section(u'=', 1).toInt()));
     else if (verb == u"select" || verb == u"deselect")
         velmora::setSelected(*find<QRadioButton>(argument), verb == u"select");
     else
@@ -175,8 +167,7 @@ void Form1Test::runStep(const QString& step) const
 
 // Summarises a set the way its state tables do: use box, body, values, kind. A group that is
 // partly shown reads "body?" or "values?", which no row expects.
-QString Form1Test::optionSetState(int set) const
-{
+QString Form1Test::optionSetState(int set) const {
     const auto group = [this](const QStringList& names, const QString& word) -> QString {
         int visible = 0;
         for (const QString& name : names)
@@ -196,14 +187,12 @@ QString Form1Test::optionSetState(int set) const
     return state;
 }
 
-QString Form1Test::windowState() const
-{
+QString Form1Test::windowState() const {
     return QStringLiteral("1: %1 | 2: %2 | link %3")
         .arg(optionSetState(1), optionSetState(2), find("cmdMakeLink")->isEnabled() ? "enabled" : "disabled");
 }
 
-void Form1Test::initialState_data()
-{
+void Form1Test::initialState_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("visible");
     QTest::addColumn<bool>("enabled");
@@ -264,8 +253,7 @@ void Form1Test::initialState_data()
     }
 }
 
-void Form1Test::initialState()
-{
+void Form1Test::initialState() {
     QFETCH(QString, name);
     QFETCH(bool, visible);
     QFETCH(bool, enabled);
@@ -281,32 +269,38 @@ void Form1Test::initialState()
     QCOMPARE(widget->toolTip(), tip);
 }
 
-void Form1Test::menus_data()
-{
+void Form1Test::menus_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("container"); // the menu it lies in, or "bar"
 
-    QTest::newRow("File") << "mnuFile" << "&File"
+    QTest::newRow("File") << "mnuFile"
+                          << "&File"
                           << "bar";
-    QTest::newRow("New") << "mnuNew" << "&New (clear all)"
+    QTest::newRow("New") << "mnuNew"
+                         << "&New (clear all)"
                          << "mnuFile";
-    QTest::newRow("Save") << "mnuSave" << "&Save this  Item as..."
+    QTest::newRow("Save") << "mnuSave"
+                          << "&Save this  Item as..."
                           << "mnuFile";
-    QTest::newRow("Open") << "mnuOpen" << "&Open an Item"
+    QTest::newRow("Open") << "mnuOpen"
+                          << "&Open an Item"
                           << "mnuFile";
-    QTest::newRow("Options") << "mnuOptions" << "&Options"
+    QTest::newRow("Options") << "mnuOptions"
+                             << "&Options"
                              << "bar";
-    QTest::newRow("About") << "mnuAbout" << "&About"
+    QTest::newRow("About") << "mnuAbout"
+                           << "&About"
                            << "bar";
-    QTest::newRow("Help") << "mnuHelp" << "&Help"
+    QTest::newRow("Help") << "mnuHelp"
+                          << "&Help"
                           << "bar";
-    QTest::newRow("Help Online") << "mnuHelpOnline" << "Help Online"
+    QTest::newRow("Help Online") << "mnuHelpOnline"
+                                 << "Help Online"
                                  << "mnuHelp";
 }
 
-void Form1Test::menus()
-{
+void Form1Test::menus() {
     QFETCH(QString, name);
     QFETCH(QString, caption);
     QFETCH(QString, container);
@@ -325,25 +319,24 @@ void Form1Test::menus()
     QCOMPARE(action->menu() != nullptr, name == u"mnuFile" || name == u"mnuHelp");
 }
 
-void Form1Test::tabOrder_data()
-{
+void Form1Test::tabOrder_data() {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("order");
 
     const QStringList items{"txtItemName", "txtItemID", "txtPrice", "txtShipping1", "txtShippingAdd"};
     QTest::newRow("at start") << QStringList{}
                               << items + QStringList{"chkOption1Active", "chkShippingAddress", "chkNote",
-                                                     "cmdMakeLink", "cmdMakeForm", "txtCode", "cmdClearAll"};
+                                                     "cmdMakeLink",      "cmdMakeForm",        "txtCode",
+                                                     "cmdClearAll"};
     QTest::newRow("both sets as lists, note on")
         << QStringList{"click chkOption1Active", "click chkOption2Active", "click chkNote"}
         << items + QStringList{"chkOption1Active", "txtOptName1", "optSet1DropDown"} + valueBoxes(1) +
                QStringList{"chkOption2Active", "txtOptName2", "optSet2DropDown"} + valueBoxes(2) +
-               QStringList{"chkShippingAddress", "chkNote", "txtNote", "cmdMakeForm", "txtCode", "cmdClearAll",
-                           "cmdClearOptions1", "cmdClearOptions2"};
+               QStringList{"chkShippingAddress", "chkNote",          "txtNote",         "cmdMakeForm", "txtCode",
+                           "cmdClearAll",        "cmdClearOptions1", "cmdClearOptions2"};
 }
 
-void Form1Test::tabOrder()
-{
+void Form1Test::tabOrder() {
     QFETCH(QStringList, steps);
     QFETCH(QStringList, order);
 
@@ -358,8 +351,7 @@ void Form1Test::tabOrder()
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtItemName")); // and round again
 }
 
-void Form1Test::optionSets_data()
-{
+void Form1Test::optionSets_data() {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("expected");
 
@@ -372,8 +364,8 @@ void Form1Test::optionSets_data()
     add("at start", {}, "1: use shown 0, DropDown | " + set2Unavailable + " | link enabled");
     add("check set 1", {"click chkOption1Active"},
         "1: use shown 1, body, values, DropDown | " + set2Inactive + " | link disabled");
-    add("check set 1 while its kind is Text Box", {"click chkOption1Active", "click optSet1TextBox",
-                                                   "click chkOption1Active", "click chkOption1Active"},
+    add("check set 1 while its kind is Text Box",
+        {"click chkOption1Active", "click optSet1TextBox", "click chkOption1Active", "click chkOption1Active"},
         "1: use shown 1, body, TextBox | " + set2Inactive + " | link disabled");
     add("set 1 to Text Box", {"click chkOption1Active", "click optSet1TextBox"},
         "1: use shown 1, body, TextBox | " + set2Inactive + " | link disabled");
@@ -417,8 +409,7 @@ void Form1Test::optionSets_data()
         "1: use shown 1, body, values, DropDown | " + set2Inactive + " | link disabled");
 }
 
-void Form1Test::optionSets()
-{
+void Form1Test::optionSets() {
     QFETCH(QStringList, steps);
     QFETCH(QString, expected);
 
@@ -427,8 +418,7 @@ void Form1Test::optionSets()
     QVERIFY(shown("Frame1") && shown("Frame2"));
 }
 
-void Form1Test::noteTitle_data()
-{
+void Form1Test::noteTitle_data() {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<bool>("enabled");
 
@@ -439,8 +429,7 @@ void Form1Test::noteTitle_data()
     QTest::newRow("grayed from checked") << QStringList{"set chkNote=1", "set chkNote=2"} << true;
 }
 
-void Form1Test::noteTitle()
-{
+void Form1Test::noteTitle() {
     QFETCH(QStringList, steps);
     QFETCH(bool, enabled);
 
@@ -449,8 +438,7 @@ void Form1Test::noteTitle()
     QCOMPARE(find<QLineEdit>("txtNote")->text(), QStringLiteral("Special Instructions (optional)"));
 }
 
-void Form1Test::fillEveryTextField() const
-{
+void Form1Test::fillEveryTextField() const {
     find<QCheckBox>("chkNote")->setChecked(true); // the note title takes text only while enabled
     for (const QString& name : textFields()) {
         auto* edit = find<QLineEdit>(name);
@@ -458,8 +446,7 @@ void Form1Test::fillEveryTextField() const
     }
 }
 
-void Form1Test::clearCommands_data()
-{
+void Form1Test::clearCommands_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QStringList>("emptied");
 
@@ -472,8 +459,7 @@ void Form1Test::clearCommands_data()
     QTest::newRow("New (clear all)") << "mnuNew" << items + set1 + set2;
 }
 
-void Form1Test::clearCommands()
-{
+void Form1Test::clearCommands() {
     QFETCH(QString, command);
     QFETCH(QStringList, emptied);
 
@@ -495,8 +481,7 @@ void Form1Test::clearCommands()
     QCOMPARE(find<QPlainTextEdit>("txtCode")->toPlainText(), QStringLiteral("earlier output"));
 }
 
-void Form1Test::typingLimits_data()
-{
+void Form1Test::typingLimits_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("limit");
 
@@ -507,8 +492,7 @@ void Form1Test::typingLimits_data()
     QTest::newRow("set 2 option value") << "txtOptSet2(9)" << 30;
 }
 
-void Form1Test::typingLimits()
-{
+void Form1Test::typingLimits() {
     QFETCH(QString, name);
     QFETCH(int, limit);
 
@@ -536,20 +520,18 @@ void Form1Test::typingLimits()
     QCOMPARE(field->text().size(), limit);
 }
 
-void Form1Test::selectsWholeTextOnFocus_data()
-{
+void Form1Test::selectsWholeTextOnFocus_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("byTab");
 
-    for (const char* name : {"txtItemName", "txtShippingAdd", "txtNote", "txtOptName1", "txtOptSet1(7)",
-                             "txtOptName2", "txtOptSet2(0)"}) {
+    for (const char* name :
+         {"txtItemName", "txtShippingAdd", "txtNote", "txtOptName1", "txtOptSet1(7)", "txtOptName2", "txtOptSet2(0)"}) {
         QTest::addRow("%s by Tab", name) << QString(name) << true;
         QTest::addRow("%s by click", name) << QString(name) << false;
     }
 }
 
-void Form1Test::selectsWholeTextOnFocus()
-{
+void Form1Test::selectsWholeTextOnFocus() {
     QFETCH(QString, name);
     QFETCH(bool, byTab);
 
@@ -575,8 +557,7 @@ void Form1Test::selectsWholeTextOnFocus()
     QCOMPARE(field->cursorPosition(), field->text().size());
 }
 
-void Form1Test::normalizesMoneyOnFocusLoss_data()
-{
+void Form1Test::normalizesMoneyOnFocusLoss_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("normalized");
@@ -592,8 +573,7 @@ void Form1Test::normalizesMoneyOnFocusLoss_data()
                                              << "7" << false;
 }
 
-void Form1Test::normalizesMoneyOnFocusLoss()
-{
+void Form1Test::normalizesMoneyOnFocusLoss() {
     QFETCH(QString, name);
     QFETCH(QString, typed);
     QFETCH(bool, normalized);
@@ -609,8 +589,7 @@ void Form1Test::normalizesMoneyOnFocusLoss()
     QCOMPARE(field->text(), normalized ? velmora::NormalizeMoneyText(typed) : typed);
 }
 
-void Form1Test::currentItemReadsTheControls_data()
-{
+void Form1Test::currentItemReadsTheControls_data() {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<int>("active1");
     QTest::addColumn<int>("active2");
@@ -626,14 +605,12 @@ void Form1Test::currentItemReadsTheControls_data()
         << QStringList{"click chkOption1Active", "click chkOption2Active", "click optSet2TextBox", "click chkNote",
                        "click chkShippingAddress"}
         << 1 << 1 << dropDown << textBox << 1 << 0;
-    QTest::newRow("no kind, grayed flags")
-        << QStringList{"deselect optSet1DropDown", "set chkOption1Active=2", "set chkNote=2",
-                       "set chkShippingAddress=2"}
-        << 2 << 0 << -1 << dropDown << 2 << 2;
+    QTest::newRow("no kind, grayed flags") << QStringList{"deselect optSet1DropDown", "set chkOption1Active=2",
+                                                          "set chkNote=2", "set chkShippingAddress=2"}
+                                           << 2 << 0 << -1 << dropDown << 2 << 2;
 }
 
-void Form1Test::currentItemReadsTheControls()
-{
+void Form1Test::currentItemReadsTheControls() {
     QFETCH(QStringList, steps);
     QFETCH(int, active1);
     QFETCH(int, active2);
@@ -656,8 +633,8 @@ void Form1Test::currentItemReadsTheControls()
     QCOMPARE(item.Note, note);
     QCOMPARE(item.ShippingAddress, shippingAddress);
     const auto kindOf = [](const velmora::OptionSet& set) { return set.Kind ? int(*set.Kind) : -1; };
-    for (const auto& [set, active, kind, n] : {std::tuple{&item.Option1, active1, kind1, 1},
-                                               std::tuple{&item.Option2, active2, kind2, 2}}) {
+    for (const auto& [set, active, kind, n] :
+         {std::tuple{&item.Option1, active1, kind1, 1}, std::tuple{&item.Option2, active2, kind2, 2}}) {
         QCOMPARE(set->Active, active);
         QCOMPARE(kindOf(*set), kind);
         QCOMPARE(set->Name, QStringLiteral("txtOptName%1").arg(n));
@@ -666,8 +643,7 @@ void Form1Test::currentItemReadsTheControls()
     }
 }
 
-void Form1Test::generatedTextLandsInCodeBoxAndClipboard_data()
-{
+void Form1Test::generatedTextLandsInCodeBoxAndClipboard_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<bool>("link");
 
@@ -675,8 +651,7 @@ void Form1Test::generatedTextLandsInCodeBoxAndClipboard_data()
     QTest::newRow("link") << "cmdMakeLink" << true;
 }
 
-void Form1Test::generatedTextLandsInCodeBoxAndClipboard()
-{
+void Form1Test::generatedTextLandsInCodeBoxAndClipboard() {
     QFETCH(QString, command);
     QFETCH(bool, link);
 
@@ -696,16 +671,14 @@ void Form1Test::generatedTextLandsInCodeBoxAndClipboard()
 }
 
 // Delivers one tick of Timer1 at once, so the sequence is checked without waiting on the clock.
-void Form1Test::tick() const
-{
+void Form1Test::tick() const {
     auto* timer = m_window->findChild<QTimer*>("Timer1");
     QVERIFY(timer->isActive());
     QTimerEvent event(timer->timerId());
     QCoreApplication::sendEvent(timer, &event);
 }
 
-void Form1Test::noticeBlinksFiveTimesInElevenTicks()
-{
+void Form1Test::noticeBlinksFiveTimesInElevenTicks() {
     auto* timer = m_window->findChild<QTimer*>("Timer1");
     QCOMPARE(timer->interval(), 300);
     click("cmdMakeForm");
@@ -728,8 +701,7 @@ void Form1Test::noticeBlinksFiveTimesInElevenTicks()
     QCOMPARE(seen, QStringLiteral("10101010100"));
 }
 
-void Form1Test::secondGenerationDoesNotLengthenTheNotice()
-{
+void Form1Test::secondGenerationDoesNotLengthenTheNotice() {
     auto* timer = m_window->findChild<QTimer*>("Timer1");
     click("cmdMakeForm");
     for (int i = 0; i < 4; ++i)
@@ -747,8 +719,7 @@ void Form1Test::secondGenerationDoesNotLengthenTheNotice()
     QVERIFY(!shown("lblCopiedtoClipboard"));
 }
 
-void Form1Test::noticeRunsOnItsOwnTimer()
-{
+void Form1Test::noticeRunsOnItsOwnTimer() {
     auto* timer = m_window->findChild<QTimer*>("Timer1");
     click("cmdMakeForm");
     QTRY_VERIFY(shown("lblCopiedtoClipboard"));
@@ -756,8 +727,7 @@ void Form1Test::noticeRunsOnItsOwnTimer()
     QVERIFY(!shown("lblCopiedtoClipboard"));
 }
 
-void Form1Test::clipboardFailureIsReportedWithoutNotice()
-{
+void Form1Test::clipboardFailureIsReportedWithoutNotice() {
     // Stands in for another program that takes the clipboard over the moment the text lands there.
     QClipboard* clipboard = QGuiApplication::clipboard();
     const auto intruder = connect(clipboard, &QClipboard::dataChanged, this, [clipboard] {
@@ -776,8 +746,7 @@ void Form1Test::clipboardFailureIsReportedWithoutNotice()
     disconnect(intruder);
 
     QCOMPARE(message, QStringLiteral("The text could not be put on the clipboard. Copy it from the code box."));
-    QCOMPARE(find<QPlainTextEdit>("txtCode")->toPlainText(),
-             velmora::BuildButtonForm(m_window->currentItem(), {}));
+    QCOMPARE(find<QPlainTextEdit>("txtCode")->toPlainText(), velmora::BuildButtonForm(m_window->currentItem(), {}));
     QVERIFY(!m_window->findChild<QTimer*>("Timer1")->isActive());
 }
 

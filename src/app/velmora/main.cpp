@@ -5,8 +5,7 @@
 
 #include <cstdio>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     if (const QString reason = velmora::missingDisplayReason(QProcessEnvironment::systemEnvironment());
         !reason.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(reason));
