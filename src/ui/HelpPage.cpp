@@ -15,7 +15,8 @@ QUrl helpPageUrl() {
     // Relative to the executable, so an install under any prefix finds its own copy.
     const QDir binDir(QCoreApplication::applicationDirPath());
     const QString installed = binDir.filePath(QStringLiteral(VELMORA_HELP_FROM_BINDIR "/index.html"));
-    const QString page = QFileInfo::exists(installed) ? installed : QStringLiteral(VELMORA_HELP_SOURCE_DIR "/index.html");
+    const QString page =
+        QFileInfo::exists(installed) ? installed : QStringLiteral(VELMORA_HELP_SOURCE_DIR "/index.html");
     return QUrl::fromLocalFile(QDir::cleanPath(page));
 }
 

@@ -41,7 +41,8 @@ void ShellExecute::offerOtherProgram() {
                         QStringLiteral("Couldn't load the default application"), QMessageBox::Ok);
     message.exec();
 
-    const QString program = QFileDialog::getOpenFileName(nullptr, tr("Open With"), QStringLiteral("/usr/bin"));
+    const QString program =
+        QFileDialog::getOpenFileName(nullptr, QStringLiteral("Open With"), QStringLiteral("/usr/bin"));
     if (!program.isEmpty())
         QProcess::startDetached(program, {m_target});
 }

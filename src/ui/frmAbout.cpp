@@ -9,7 +9,9 @@ namespace {
 
 constexpr int TwipsPerPixel = 15; // 1440 twips an inch at 96 logical pixels an inch
 
-constexpr int px(int twips) { return twips / TwipsPerPixel; }
+constexpr int px(int twips) {
+    return twips / TwipsPerPixel;
+}
 
 const QColor Orange(255, 128, 0);
 const QColor White(255, 255, 255);

@@ -26,7 +26,8 @@ void HelpPageTest::anInstalledCopyWins() {
     // Lay out what an install puts beside this executable: <prefix>/bin and <prefix>/share/velmora/help.
     const QDir prefix(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));
     const QString helpDir = prefix.absoluteFilePath(QStringLiteral("share/velmora/help"));
-    const auto removeIt = qScopeGuard([&] { QDir(prefix.absoluteFilePath(QStringLiteral("share"))).removeRecursively(); });
+    const auto removeIt =
+        qScopeGuard([&] { QDir(prefix.absoluteFilePath(QStringLiteral("share"))).removeRecursively(); });
     QVERIFY(QDir().mkpath(helpDir));
     QFile page(helpDir + QStringLiteral("/index.html"));
     QVERIFY(page.open(QIODevice::WriteOnly));

@@ -67,7 +67,7 @@ private slots:
     void chosenProgramGetsTheAddress();
 
 private:
-    void installOpener(int exitStatus);
+    void writeStandIn(const QString& name, int exitStatus);
     QStringList linesOf(const QString& name) const;
     static void runToEnd(const QUrl& address);
 
@@ -78,13 +78,7 @@ private:
 void ShellExecuteTest::initTestCase() {
     QVERIFY(m_dir.isValid());
     m_systemPath = qgetenv("PATH");
-    // Stands in for a browser: notes the arguments it was started with.
-    const QString browser = m_dir.filePath(QStringLiteral("browser"));
-    QFile script(browser);
-    QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1.args'\n").arg(browser).toUtf8());
-    script.close();
-    QVERIFY(script.setPermissions(script.permissions() | QFile::ExeOwner));
+    writeStandIn(QStringLiteral("browser"), 0);
 }
 
 void ShellExecuteTest::init() {
@@ -94,8 +88,9 @@ void ShellExecuteTest::init() {
     qputenv("PATH", m_dir.path().toLocal8Bit() + ':' + m_systemPath);
 }
 
-void ShellExecuteTest::installOpener(int exitStatus) {
-    QFile script(m_dir.filePath(QStringLiteral("xdg-open")));
+// A program that notes its arguments in NAME.args, one a line, and exits with the given status.
+void ShellExecuteTest::writeStandIn(const QString& name, int exitStatus) {
+    QFile script(m_dir.filePath(name));
     QVERIFY(script.open(QIODevice::WriteOnly));
     script.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1.args'\nexit %2\n")
                      .arg(script.fileName())
@@ -139,7 +134,7 @@ void ShellExecuteTest::onlyAMissingProgramIsReported() {
     if (exitStatus < 0)
         qputenv("PATH", m_dir.path().toLocal8Bit()); // scripts name /bin/sh themselves
     else
-        installOpener(exitStatus);
+        writeStandIn(QStringLiteral("xdg-open"), exitStatus);
 
     const QUrl address(QStringLiteral("https://example.com/help.html"));
     DialogAnswerer answerer({});
@@ -169,7 +164,7 @@ void ShellExecuteTest::chosenProgramGetsTheAddress() {
     QFETCH(QUrl, address);
     QFETCH(QString, passed);
 
-    installOpener(3);
+    writeStandIn(QStringLiteral("xdg-open"), 3);
     DialogAnswerer answerer(m_dir.filePath(QStringLiteral("browser")));
     runToEnd(address);
     if (QTest::currentTestFailed())

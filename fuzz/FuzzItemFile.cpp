@@ -1,0 +1,53 @@
+// The item-file reader on any bytes: it either refuses them with a reason or hands back a record that the
+// window can take and that saving writes back unchanged.
+#include "FuzzCheck.h"
+
+#include "store/ItemRecord.h"
+#include "store/ItemRecordCodec.h"
+
+#include <QStringList>
+
+#include <cstdint>
+
+using namespace velmora;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString shownRecord(const ItemRecord& record) {
+    QStringList fields;
+    for (const QString& field : record)
+        fields << shownText(field);
+    return fields.join(u' ');
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArrayView bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    const ItemRecordResult opened = decodeItemRecord(bytes);
+    if (!opened.ok()) {
+        FUZZ_CHECK(!opened.error.isEmpty() && !opened.error.contains(u"%1"_s), opened.error);
+        return 0;
+    }
+
+    const ItemRecord& record = opened.record;
+    for (int i = 0; i < ItemFieldCount; ++i) {
+        if (ItemFields[i].kind == ItemFieldKind::CheckBox) {
+            const int value = checkBoxValue(record[i]);
+            FUZZ_CHECK(value >= 0 && value <= 2, shownRecord(record));
+        }
+    }
+    const CartItem item = cartItemFromRecord(record);
+    FUZZ_CHECK(item.ItemName == record[ItemFieldIndex::ItemName] && item.NoteTitle == record[ItemFieldIndex::NoteTitle],
+               shownRecord(record));
+
+    // What was opened and is saved again must open as the same record; refusing to save it is allowed.
+    const ItemBytesResult saved = encodeItemRecord(record);
+    if (!saved.ok())
+        return 0;
+    const ItemRecordResult reopened = decodeItemRecord(saved.bytes);
+    FUZZ_CHECK(reopened.ok(), reopened.error);
+    FUZZ_CHECK(reopened.record == record, shownRecord(record) + u"\nreopened as\n"_s + shownRecord(reopened.record));
+    return 0;
+}

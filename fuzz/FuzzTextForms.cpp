@@ -1,0 +1,68 @@
+// A typed value through the store and its file: whatever text is saved under whatever spelling of a key reads
+// back unchanged after a restart, and booleans and check-box states read as their conversions say.
+#include "FuzzCheck.h"
+#include "StoreKeys.h"
+
+#include "store/SettingsStore.h"
+#include "store/TextForms.h"
+
+
+#include <cstdint>
+
+using namespace velmora;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Names compare without regard to case, so any spelling of them must reach the same value.
+QString spelledAs(QLatin1StringView name, std::uint8_t pattern) {
+    QString spelled = name;
+    for (qsizetype i = 0; i < spelled.size(); ++i) {
+        if (pattern & (1u << (i % 8)))
+            spelled[i] = spelled[i].isUpper() ? spelled[i].toLower() : spelled[i].toUpper();
+    }
+    return spelled;
+}
+
+void checkTypedReads(const SettingsStore& store, const SettingKey& key, const QString& text, const QString& details) {
+    switch (key.kind) {
+    case SettingKind::Text:
+        break;
+    case SettingKind::Boolean:
+    case SettingKind::OptionButton:
+        FUZZ_CHECK(readBoolean(store, key) == booleanFromText(text).value_or(*booleanFromText(key.defaultText)),
+                   details);
+        break;
+    case SettingKind::CheckBox: {
+        const int state = readCheckBox(store, key);
+        FUZZ_CHECK(state >= 0 && state <= 2, details);
+        FUZZ_CHECK(state == checkBoxFromText(text).value_or(*checkBoxFromText(key.defaultText)), details);
+        break;
+    }
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const std::vector<SettingKey> keys = allSettingKeys();
+    if (size < 2)
+        return 0;
+    const SettingKey& key = keys[data[0] % keys.size()];
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data + 2), qsizetype(size - 2));
+    const QString details = u"key %1/%2, text %3"_s.arg(key.section, key.name, shownText(text));
+
+    const QString path = scratchIniPath();
+    {
+        SettingsStore store(path);
+        store.saveSetting(spelledAs(key.section, data[1]), spelledAs(key.name, data[1] >> 3), text);
+        FUZZ_CHECK(readText(store, key) == text, details);
+        checkTypedReads(store, key, text, details);
+        FUZZ_CHECK(store.commit(), details + u"\n"_s + store.problem());
+    }
+    const SettingsStore restarted(path);
+    FUZZ_CHECK(restarted.problem().isEmpty(), details + u"\n"_s + restarted.problem());
+    FUZZ_CHECK(readText(restarted, key) == text, details + u"\nread back as "_s + shownText(readText(restarted, key)));
+    checkTypedReads(restarted, key, text, details);
+    return 0;
+}
