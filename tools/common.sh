@@ -15,7 +15,7 @@ ensure_packages() {
     fi
 }
 
-BUILD_PACKAGES=(g++ make cmake qt6-base-dev libbenchmark-dev)
+BUILD_PACKAGES=(g++ make cmake qt6-base-dev)
 
 # build PRESET [extra cmake arguments...]
 build() {

@@ -2,7 +2,9 @@
 
 #include "model/CartItem.h"
 #include "model/MerchantSettings.h"
+#include "store/ItemRecord.h"
 
+#include <QFileDialog>
 #include <QMainWindow>
 
 #include <array>
@@ -67,6 +69,14 @@ private:
     void publish(const QString& text);
     void Timer1_Timer();
 
+    // Form1Files.cpp
+    velmora::ItemRecord BuildItemRecord() const;
+    void LoadItemRecord(const velmora::ItemRecord& record);
+    void mnuSave_Click();
+    void mnuOpen_Click();
+    QString chooseItemFile(QFileDialog::AcceptMode mode);
+    void showFileProblem(const QString& message);
+
     // Any control by its objectName, for the tables that restore or load the window.
     QString controlText(const QString& name) const;
     void setControlText(const QString& name, const QString& text);
@@ -90,4 +100,5 @@ private:
     QPlainTextEdit* m_txtCode = nullptr;
     QLabel* m_lblCopiedtoClipboard = nullptr;
     QTimer* m_Timer1 = nullptr;
+    QFileDialog* m_CommonDialog1 = nullptr; // created on first use, then shared by save and open
 };

@@ -4,6 +4,7 @@
 #include "ui/ControlState.h"
 #include "ui/FieldFocus.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,6 +53,8 @@ void Form1::wireEvents() {
     connect(control<QPushButton>(QStringLiteral("cmdMakeForm")), &QPushButton::clicked, this,
             &Form1::cmdMakeForm_Click);
     connect(m_cmdMakeLink, &QPushButton::clicked, this, &Form1::cmdMakeLink_Click);
+    connect(control<QAction>(QStringLiteral("mnuSave")), &QAction::triggered, this, &Form1::mnuSave_Click);
+    connect(control<QAction>(QStringLiteral("mnuOpen")), &QAction::triggered, this, &Form1::mnuOpen_Click);
     connect(m_Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 
     auto* selectOnFocus = new SelectOnFocus(this);
