@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     const ItemRecordResult opened = decodeItemRecord(bytes);
     if (!opened.ok()) {
-        FUZZ_CHECK(!opened.error.isEmpty() && !opened.error.contains(u"%1"_s), opened.error);
+        FUZZ_CHECK(!opened.error.isEmpty(), shownText(QString::fromLatin1(bytes)));
         return 0;
     }
 

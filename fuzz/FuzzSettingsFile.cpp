@@ -70,7 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(!store.problem().isEmpty() && store.problem().contains(path), details);
         return 0;
     }
-    FUZZ_CHECK(everythingBut(path, savedPath) == before, details + u"\nnow reads\n"_s + QString::fromUtf8(contentOf(path)));
+    FUZZ_CHECK(everythingBut(path, savedPath) == before,
+               details + u"\nnow reads\n"_s + QString::fromUtf8(contentOf(path)));
     const SettingsStore restarted(path);
     FUZZ_CHECK(restarted.problem().isEmpty(), details + u"\n"_s + restarted.problem());
     FUZZ_CHECK(restarted.getSetting(u"settings"_s, u"hasbeenrun"_s, {}) == u"True"_s, details);

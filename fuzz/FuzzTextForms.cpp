@@ -6,7 +6,6 @@
 #include "store/SettingsStore.h"
 #include "store/TextForms.h"
 
-
 #include <cstdint>
 
 using namespace velmora;

@@ -90,13 +90,13 @@ QString writeFailureMessage(const QString& fileName) {
            u"closes."_s.arg(QDir::toNativeSeparators(fileName), writeFailureReason(fileName));
 }
 
-QString userStoreFileName() {
+} // namespace
+
+QString SettingsStore::userFileName() {
     return QSettings(QSettings::IniFormat, QSettings::UserScope, u"Trevanto"_s, u"Trevanto"_s).fileName();
 }
 
-} // namespace
-
-SettingsStore::SettingsStore() : SettingsStore(userStoreFileName()) {}
+SettingsStore::SettingsStore() : SettingsStore(userFileName()) {}
 
 SettingsStore::SettingsStore(const QString& iniPath) : m_fileName(iniPath) {
     readFile();

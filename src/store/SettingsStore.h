@@ -15,6 +15,8 @@ public:
     SettingsStore();
     // A store kept in the given INI file.
     explicit SettingsStore(const QString& iniPath);
+    // Where the user's own store lives.
+    static QString userFileName();
     // Puts what is still pending on disk, so a forgotten commit loses nothing.
     ~SettingsStore();
 

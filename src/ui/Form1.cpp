@@ -19,7 +19,9 @@ using velmora::CartItem;
 using velmora::OptionSet;
 using velmora::OptionSetKind;
 
-Form1::Form1(QWidget* parent) : QMainWindow(parent) {
+Form1::Form1(QWidget* parent) : Form1(velmora::SettingsStore::userFileName(), parent) {}
+
+Form1::Form1(const QString& storeFile, QWidget* parent) : QMainWindow(parent), m_store(storeFile) {
     setWindowTitle(QStringLiteral("Velmora for the Paypal Shopping Cart System."));
     setWindowIcon(velmora::appIcon());
     buildControls();

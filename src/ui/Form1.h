@@ -3,9 +3,11 @@
 #include "model/CartItem.h"
 #include "model/MerchantSettings.h"
 #include "store/ItemRecord.h"
+#include "store/SettingsStore.h"
 
 #include <QFileDialog>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 
@@ -16,15 +18,33 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QTimer;
+class frmAbout;
+class frmOptions;
 
 // The main window: the merchant describes one item in its fields and turns it into a button form or a link.
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
+    // Over the user's own settings store.
     explicit Form1(QWidget* parent = nullptr);
+    // Over the store kept in the given INI file.
+    explicit Form1(const QString& storeFile, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // The load step, run once before the window is first shown: the merchant settings, the first-run
+    // prompt, then the window as it was left. Form1State.cpp
+    void Form_Load();
+
+    // Opens a document or web address with the program the desktop has registered for it. Form1Windows.cpp
+    void RunShellExecute(const QString& sTopic, const QString& sFile, const QString& sParams,
+                         const QString& sDirectory, int nShowCmd);
 
     // The item exactly as the controls hold it now.
     velmora::CartItem currentItem() const;
+
+protected:
+    // The unload step: every close saves the window, then closes the About box and the options dialog.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // One option set's controls, grouped the way its behaviour shows and hides them.
@@ -77,6 +97,17 @@ private:
     QString chooseItemFile(QFileDialog::AcceptMode mode);
     void showFileProblem(const QString& message);
 
+    // Form1State.cpp
+    void restoreWindowState();
+    void saveWindowState();
+    void Form_Unload();
+
+    // Form1Windows.cpp
+    void mnuOptions_Click();
+    void mnuAbout_Click();
+    void mnuHelpOnline_Click();
+    void closeOtherWindows();
+
     // Any control by its objectName, for the tables that restore or load the window.
     QString controlText(const QString& name) const;
     void setControlText(const QString& name, const QString& text);
@@ -90,7 +121,11 @@ private:
         return found;
     }
 
+    velmora::SettingsStore m_store;
     velmora::MerchantSettings m_settings;
+    // Each made on first use, shown again while open.
+    QPointer<frmOptions> m_options;
+    QPointer<frmAbout> m_about;
     qint16 DaInteger = 0;
 
     std::array<OptionSetControls, 2> m_sets;

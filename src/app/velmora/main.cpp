@@ -12,7 +12,10 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
+    // Lets the desktop match the windows to velmora.desktop, and so to its name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("velmora"));
     Form1 window;
+    window.Form_Load();
     window.show();
     return app.exec();
 }
