@@ -6,6 +6,7 @@
 #include <QSaveFile>
 #include <QSettings>
 #include <QStringConverter>
+#include <algorithm>
 #include <optional>
 
 namespace velmora {
@@ -56,12 +57,19 @@ std::optional<QString> unusableBecause(const QString& fileName) {
     const QString text = decoder.decode(bytes); // the decoding runs only when a QString is made
     if (decoder.hasError())
         return u"it is not UTF-8 text"_s;
-    // Editors may start UTF-8 text with a byte-order mark; QSettings skips it too.
-    const QList<QByteArray> lines = (bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes).split('\n');
+    // Editors may start UTF-8 text with a byte-order mark; QSettings skips it too. QSettings also ends a line
+    // at a carriage return of its own, so the lines are judged as it will read them.
+    QByteArray content = bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
+    const QList<QByteArray> lines = content.replace("\r\n", "\n").replace('\r', '\n').split('\n');
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (!isIniLine(lines[i]))
             return u"line %1 is not a section, a setting or a comment"_s.arg(i + 1);
     }
+    // A name QSettings reads as empty (a trailing slash, a byte-order mark alone) would be written back as a
+    // line without a name, which the next start would refuse.
+    const QStringList keys = QSettings(fileName, QSettings::IniFormat).allKeys();
+    if (std::any_of(keys.cbegin(), keys.cend(), [](const QString& key) { return key.isEmpty() || key.endsWith(u'/'); }))
+        return u"a setting in it has no name"_s;
     return std::nullopt;
 }
 
@@ -126,6 +134,11 @@ bool SettingsStore::commit() {
     if (const auto reason = unusableBecause(m_fileName)) {
         setProblem(unusableMessage(m_fileName, *reason));
         return false;
+    }
+    // A file that went away while we ran gets back everything we know, not only what changed since.
+    if (!QFileInfo::exists(m_fileName)) {
+        for (auto it = m_entries.cbegin(); it != m_entries.cend(); ++it)
+            m_pending.insert(it.key());
     }
     QSettings file(m_fileName, QSettings::IniFormat);
     for (const QString& id : std::as_const(m_pending)) {
