@@ -3,6 +3,7 @@
 #include "generate/ButtonForm.h"
 #include "generate/CartLink.h"
 #include "ui/AppIcon.h"
+#include "ui/ApplicationTitle.h"
 #include "ui/ControlState.h"
 
 #include <QCheckBox>
@@ -73,7 +74,7 @@ void Form1::publish(const QString& text) {
     clipboard->setText(text);
     // Another program can hold or grab the clipboard; then the notice would tell a falsehood.
     if (clipboard->text() != text) {
-        QMessageBox::warning(this, QStringLiteral("Velmora"),
+        QMessageBox::warning(this, velmora::applicationTitle(),
                              QStringLiteral("The text could not be put on the clipboard. Copy it from the code box."));
         return;
     }

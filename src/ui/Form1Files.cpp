@@ -2,6 +2,7 @@
 #include "ui/Form1.h"
 
 #include "store/ItemFile.h"
+#include "ui/ApplicationTitle.h"
 
 #include <QMessageBox>
 
@@ -85,7 +86,7 @@ QString Form1::chooseItemFile(QFileDialog::AcceptMode mode) {
 }
 
 void Form1::showFileProblem(const QString& message) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Velmora"), message, QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Warning, velmora::applicationTitle(), message, QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("ItemFileProblem"));
     box.exec();
 }

@@ -2,6 +2,7 @@
 #include "ui/Form1.h"
 
 #include "ui/ControlState.h"
+#include "ui/Twips.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -44,12 +45,6 @@ struct ControlRow {
     bool disabled = false;
     bool checked = false;
 };
-
-// Layout is in twips; 15 of them make a pixel at 96 dpi and Qt scales from there.
-QRect fromTwips(const QRect& twips) {
-    const auto px = [](int value) { return qRound(value / 15.0); };
-    return {px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height())};
-}
 
 const QSize kClientTwips{9930, 6090};
 // The system's active-border colour on the desktop this layout was drawn for.

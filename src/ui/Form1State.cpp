@@ -5,6 +5,7 @@
 #include "store/MerchantStore.h"
 #include "store/SettingKeys.h"
 #include "store/TextForms.h"
+#include "ui/ApplicationTitle.h"
 #include "ui/StoreProblemNotice.h"
 #include "ui/frmAbout.h"
 #include "ui/frmOptions.h"
@@ -24,7 +25,7 @@ void Form1::Form_Load() {
     m_settings = loadMerchantSettings(m_store);
     if (!hasBeenRun(m_store)) {
         frmOptions::showInstance(m_options, m_store, m_settings, this);
-        QMessageBox prompt(QMessageBox::NoIcon, QStringLiteral("Trevanto"),
+        QMessageBox prompt(QMessageBox::NoIcon, velmora::applicationTitle(),
                            QStringLiteral("Please fill in your information."), QMessageBox::Ok);
         prompt.exec();
         recordFirstRun(m_store);

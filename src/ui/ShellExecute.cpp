@@ -1,5 +1,7 @@
 #include "ui/ShellExecute.h"
 
+#include "ui/ApplicationTitle.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -37,7 +39,7 @@ void ShellExecute::onExited(int exitCode, QProcess::ExitStatus status) {
 }
 
 void ShellExecute::offerOtherProgram() {
-    QMessageBox message(QMessageBox::NoIcon, QStringLiteral("Trevanto"),
+    QMessageBox message(QMessageBox::NoIcon, velmora::applicationTitle(),
                         QStringLiteral("Couldn't load the default application"), QMessageBox::Ok);
     message.exec();
 

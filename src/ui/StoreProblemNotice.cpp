@@ -1,6 +1,7 @@
 #include "ui/StoreProblemNotice.h"
 
 #include "store/SettingsStore.h"
+#include "ui/ApplicationTitle.h"
 
 #include <QMessageBox>
 
@@ -10,7 +11,7 @@ void noticeStoreProblem(SettingsStore& store, QWidget* parent) {
     const QString problem = store.takeProblemToReport();
     if (problem.isEmpty())
         return;
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Trevanto"), problem, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Warning, velmora::applicationTitle(), problem, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("StoreProblemNotice"));
     box.exec();
 }

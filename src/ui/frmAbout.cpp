@@ -1,17 +1,14 @@
 #include "ui/frmAbout.h"
 
 #include "ui/AppIcon.h"
+#include "ui/Twips.h"
 
 #include <QLabel>
 #include <QMouseEvent>
 
+using velmora::fromTwips;
+
 namespace {
-
-constexpr int TwipsPerPixel = 15; // 1440 twips an inch at 96 logical pixels an inch
-
-constexpr int px(int twips) {
-    return twips / TwipsPerPixel;
-}
 
 const QColor Orange(255, 128, 0);
 const QColor White(255, 255, 255);
@@ -46,7 +43,7 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
         {"Label4", 1320, 840, "Copyright \u00a9 2026 the Velmora authors.", Orange, 8.25, false},
         {"Label5", 1440, 1200, "click here to continue.", White, 8.25, true},
     };
-    QSize needed(px(4785), px(1650));
+    QSize needed(fromTwips(4785), fromTwips(1650));
     for (const LabelRow& row : rows) {
         auto* label = new QLabel(QString::fromUtf8(row.caption), this);
         label->setObjectName(QString::fromLatin1(row.name));
@@ -57,10 +54,10 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
         QPalette text = label->palette();
         text.setColor(QPalette::WindowText, row.colour);
         label->setPalette(text);
-        label->move(px(row.left), px(row.top));
+        label->move(fromTwips(row.left), fromTwips(row.top));
         label->adjustSize();
         // Fonts here run wider than the layout was drawn for: grow rather than clip a line.
-        needed = needed.expandedTo(QSize(label->geometry().right() + px(150), label->geometry().bottom() + px(120)));
+        needed = needed.expandedTo(QSize(label->geometry().right() + fromTwips(150), label->geometry().bottom() + fromTwips(120)));
     }
     m_continue = findChild<QLabel*>(QStringLiteral("Label5"));
     m_continue->setCursor(Qt::PointingHandCursor);

@@ -4,6 +4,7 @@
 #include "store/MerchantStore.h"
 #include "store/SettingsStore.h"
 #include "ui/AppIcon.h"
+#include "ui/Twips.h"
 #include "ui/StoreProblemNotice.h"
 
 #include <QCloseEvent>
@@ -16,13 +17,9 @@
 
 using velmora::MerchantSettings;
 
+using velmora::fromTwips;
+
 namespace {
-
-constexpr int TwipsPerPixel = 15; // 1440 twips an inch at 96 logical pixels an inch
-
-constexpr int px(int twips) {
-    return twips / TwipsPerPixel;
-}
 
 // The dialog's rows, top to bottom; the boxes take the focus in this order.
 struct Row {
@@ -60,7 +57,7 @@ frmOptions::frmOptions(velmora::SettingsStore& store, MerchantSettings& settings
     layout->addLayout(makeBoxRows());
     layout->addStretch();
     layout->addLayout(makeButtons());
-    setGeometry(px(2430), px(7170), px(8115), px(2865));
+    setGeometry(fromTwips(2430), fromTwips(7170), fromTwips(8115), fromTwips(2865));
 
     // Load step: the boxes show what the store holds.
     const MerchantSettings stored = velmora::loadMerchantSettings(m_store);
