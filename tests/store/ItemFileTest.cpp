@@ -1,3 +1,4 @@
+#include "../support/FileSizeLimit.h"
 #include "store/ItemFile.h"
 
 #include <QDir>
@@ -5,8 +6,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace velmora;
 using namespace Qt::StringLiterals;
@@ -37,25 +36,6 @@ QByteArray contentOf(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-// Stands for a full disk: no file of this process may grow past a few bytes while it lives.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_previous);
-        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN); // report EFBIG rather than end the process
-        const rlimit limit{bytes, m_previous.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_previousHandler);
-    }
-
-private:
-    rlimit m_previous{};
-    void (*m_previousHandler)(int) = nullptr;
-};
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "ui/Form1.h"
 
+#include "../support/FileSizeLimit.h"
 #include "ModalAnswers.h"
 #include "store/ItemFile.h"
 #include "ui/ControlState.h"
@@ -13,10 +14,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <csignal>
 #include <memory>
 #include <optional>
-#include <sys/resource.h>
 
 using namespace velmora;
 using namespace Qt::StringLiterals;
@@ -159,25 +158,6 @@ QStringList folderContent(const QString& folder) {
     entries.sort();
     return entries;
 }
-
-// Stands for a full disk: no file of this process may grow past a few bytes while it lives.
-class FileSizeLimit {
-public:
-    FileSizeLimit() {
-        getrlimit(RLIMIT_FSIZE, &m_previous);
-        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN); // a short write with EFBIG, not the end of the process
-        const rlimit limit{8, m_previous.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_previousHandler);
-    }
-
-private:
-    rlimit m_previous{};
-    void (*m_previousHandler)(int) = nullptr;
-};
 
 const QByteArray OldContent = "Old\xA5\xA5"
                               "1.00\xA5\r\n";
@@ -487,7 +467,7 @@ void Form1FilesTest::refusedSaveChangesNothing() {
     {
         std::optional<FileSizeLimit> limit;
         if (diskFull)
-            limit.emplace();
+            limit.emplace(8);
         QCOMPARE(answers.during([this] { trigger(*m_window, "mnuSave"); }), QString());
     }
 
