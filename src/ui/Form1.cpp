@@ -17,8 +17,6 @@
 #include <QTimer>
 
 using velmora::CartItem;
-using velmora::OptionSet;
-using velmora::OptionSetKind;
 
 Form1::Form1(QWidget* parent) : Form1(velmora::SettingsStore::userFileName(), parent) {}
 
@@ -31,32 +29,10 @@ Form1::Form1(const QString& storeFile, QWidget* parent) : QMainWindow(parent), m
     wireEvents();
 }
 
+// The window holds exactly what an item file of its controls would: read it the way opening one does, so the
+// window and velmora-cli can never tell one item two ways.
 CartItem Form1::currentItem() const {
-    const auto optionSetOf = [](const OptionSetControls& controls) {
-        OptionSet set;
-        set.Active = velmora::checkValue(*controls.use);
-        set.Name = controls.name->text();
-        if (controls.dropDown->isChecked())
-            set.Kind = OptionSetKind::DropDown;
-        else if (controls.textBox->isChecked())
-            set.Kind = OptionSetKind::TextBox;
-        for (std::size_t i = 0; i < set.Values.size(); ++i)
-            set.Values[i] = controls.values[i]->text();
-        return set;
-    };
-
-    CartItem item;
-    item.ItemName = controlText(QStringLiteral("txtItemName"));
-    item.ItemID = controlText(QStringLiteral("txtItemID"));
-    item.Price = controlText(QStringLiteral("txtPrice"));
-    item.Shipping1 = controlText(QStringLiteral("txtShipping1"));
-    item.Shipping2 = controlText(QStringLiteral("txtShippingAdd"));
-    item.ShippingAddress = checkValue(QStringLiteral("chkShippingAddress"));
-    item.Note = checkValue(QStringLiteral("chkNote"));
-    item.NoteTitle = controlText(QStringLiteral("txtNote"));
-    item.Option1 = optionSetOf(m_sets[0]);
-    item.Option2 = optionSetOf(m_sets[1]);
-    return item;
+    return velmora::cartItemFromRecord(BuildItemRecord());
 }
 
 void Form1::cmdMakeForm_Click() {

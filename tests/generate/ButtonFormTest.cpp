@@ -1,8 +1,7 @@
+#include "SampleItems.h"
 #include "generate/ButtonForm.h"
 
 #include <QTest>
-
-#include <functional>
 
 using namespace velmora;
 
@@ -25,19 +24,6 @@ const QString NoNote = QStringLiteral(R"(<input type="hidden" name="no_note" val
 const QString Tail = QStringLiteral(R"(<input type="image" src="https://www.paypal.com/images/x-click-but22.gif" )"
                                     R"(border="0" name="submit" alt="Add to cart">)"
                                     R"(<input type="hidden" name="add" value="1"></form>)");
-
-MerchantSettings seller() {
-    return {QStringLiteral("SELLERID"), {}, {}, {}, {}};
-}
-
-// An otherwise empty item whose form is Head + Seller + NoItem + NoNote + ... + Tail.
-CartItem bare(const std::function<void(CartItem&)>& change = {}) {
-    CartItem item;
-    item.ShippingAddress = 1;
-    if (change)
-        change(item);
-    return item;
-}
 
 OptionSet dropDown(const QString& name, std::array<QString, 10> values) {
     return {1, name, OptionSetKind::DropDown, values};

@@ -1,5 +1,6 @@
 #include "generate/CartLink.h"
 #include "HostileValues.h"
+#include "SampleItems.h"
 
 #include <QTest>
 #include <QUrlQuery>
@@ -12,18 +13,6 @@ Q_DECLARE_METATYPE(MerchantSettings)
 namespace {
 
 const QString Start = QStringLiteral("https://www.paypal.com/cart/add=1&business=SELLERID");
-
-MerchantSettings seller() {
-    return {QStringLiteral("SELLERID"), {}, {}, {}, {}};
-}
-
-CartItem bare(const std::function<void(CartItem&)>& change = {}) {
-    CartItem item;
-    item.ShippingAddress = 1;
-    if (change)
-        change(item);
-    return item;
-}
 
 } // namespace
 
