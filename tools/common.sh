@@ -24,15 +24,3 @@ build() {
     cmake --preset "$preset" "$@" >/dev/null
     cmake --build --preset "$preset" -j "$(nproc)"
 }
-
-# The browser test drives Chromium through playwright-core, which needs Node.js 20 or later with npm.
-ensure_node() {
-    command -v node >/dev/null || ensure_packages nodejs
-    command -v npm >/dev/null || ensure_packages npm
-    local major
-    major=$(node -p 'process.versions.node.split(".")[0]')
-    if ((major < 20)); then
-        echo "The browser test needs Node.js 20 or later; this machine has $(node --version)." >&2
-        exit 1
-    fi
-}

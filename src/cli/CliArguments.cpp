@@ -29,6 +29,7 @@ const std::array<SettingOption, 5> SettingOptions{{
 }};
 
 const QCommandLineOption HelpOption({u"h"_s, u"help"_s}, u"shows this help"_s);
+const QCommandLineOption VersionOption(u"version"_s, u"shows the program's name and version"_s);
 
 const QList<std::pair<QLatin1StringView, CliCommand>> Commands{
     {"form"_L1, CliCommand::Form},
@@ -52,16 +53,17 @@ MerchantSettings CliArguments::overriding(MerchantSettings settings) const {
 CliArguments parseCliArguments(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.addOption(HelpOption);
+    parser.addOption(VersionOption);
     for (const SettingOption& option : SettingOptions)
         parser.addOption(QCommandLineOption(option.name, option.description, option.valueName));
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
 
     CliArguments parsed;
-    if (parser.isSet(HelpOption)) {
-        parsed.help = true;
+    parsed.help = parser.isSet(HelpOption);
+    parsed.version = parser.isSet(VersionOption);
+    if (parsed.help || parsed.version)
         return parsed;
-    }
     QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
         return usageError(u"Say what to make: form or link."_s);
@@ -97,6 +99,7 @@ Prints, for each item file in the order given, the text Velmora makes for it, on
 The merchant settings are those Velmora keeps for you, only read, never changed. These options
 replace them one by one:
 %1  -h, --help             shows this help
+      --version          shows the program's name and version
 
 Every file is read and checked before anything is printed. Exit status:
   0  all went well

@@ -12,9 +12,10 @@ namespace velmora {
 
 enum class CliCommand { Form, Link };
 
-// What the command line asks for. With help set, or with an error, nothing else is meaningful.
+// What the command line asks for. With help or version set, or with an error, nothing else is meaningful.
 struct CliArguments {
     bool help = false;
+    bool version = false;
     QString error;
     CliCommand command = CliCommand::Form;
     QStringList files;

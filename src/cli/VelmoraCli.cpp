@@ -52,8 +52,8 @@ Catalogue makeCatalogue(const CliArguments& arguments, const MerchantSettings& s
 
 int runVelmoraCli(const QStringList& arguments, const SettingsStore& store, QTextStream& out, QTextStream& err) {
     const CliArguments parsed = parseCliArguments(arguments);
-    if (parsed.help) {
-        out << cliHelpText() << Qt::flush;
+    if (parsed.help || parsed.version) {
+        out << (parsed.help ? cliHelpText() : u"velmora-cli " VELMORA_VERSION "\n"_s) << Qt::flush;
         return CliExit::Done;
     }
     if (!parsed.error.isEmpty()) {

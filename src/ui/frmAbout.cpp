@@ -39,7 +39,7 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
     const LabelRow rows[] = {
         {"Label1", 240, 120, "Velmora.", Orange, 13.5, true},
         {"Label2", 1440, 430, "The essential Velmora.", White, 8.25, false},
-        {"Label3", 3360, 120, "Version 2.0", White, 8.25, false},
+        {"Label3", 3360, 120, "Version " VELMORA_VERSION, White, 8.25, false},
         {"Label4", 1320, 840, "Copyright \u00a9 2026 the Velmora authors.", Orange, 8.25, false},
         {"Label5", 1440, 1200, "click here to continue.", White, 8.25, true},
     };

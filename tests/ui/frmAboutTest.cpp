@@ -53,6 +53,7 @@ void frmAboutTest::looksLikeTheBox() {
 
     const auto labels = m_box->findChildren<QLabel*>();
     QCOMPARE(labels.size(), 5);
+    QCOMPARE(m_box->findChild<QLabel*>("Label3")->text(), "Version 2.0"); // the same version --version reports
     for (const QLabel* label : labels)
         QVERIFY2(m_box->rect().contains(label->geometry()), qPrintable(label->objectName() + " is cut off"));
 }

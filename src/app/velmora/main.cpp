@@ -3,9 +3,16 @@
 
 #include <QApplication>
 
+#include <algorithm>
 #include <cstdio>
+#include <string_view>
 
 int main(int argc, char* argv[]) {
+    // Answered before the display check, so that it needs no display.
+    if (std::find(argv + 1, argv + argc, std::string_view("--version")) != argv + argc) {
+        std::printf("velmora %s\n", VELMORA_VERSION);
+        return 0;
+    }
     if (const QString reason = velmora::missingDisplayReason(QProcessEnvironment::systemEnvironment());
         !reason.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(reason));

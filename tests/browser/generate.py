@@ -1,0 +1,47 @@
+"""Turns the cases into item files and has velmora-cli generate their forms and links, one run per merchant."""
+
+import os
+import subprocess
+
+from item_file import write_item_file
+
+OVERRIDES = [("--store-logo", "StoreLogo"), ("--success-url", "PurchaseSuccessURL"),
+             ("--cancel-url", "PurchaseCancelURL"), ("--button-image", "ButtonImageURL")]
+
+
+def _override_arguments(settings):
+    # The e-mail always goes on the command line, since the store's default for it is a placeholder; the other
+    # settings default to empty in the private store.
+    return [f"--email={settings['eMail']}"] + [f"{option}={settings[key]}" for option, key in OVERRIDES
+                                               if settings[key] != ""]
+
+
+def _run(cli, mode, settings, files, env):
+    what = f"velmora-cli {mode} ({len(files)} files)"
+    result = subprocess.run([cli, mode, *_override_arguments(settings), *files], env=env, capture_output=True,
+                            timeout=60, check=False)
+    if result.returncode != 0:
+        raise RuntimeError(f"{what} exited {result.returncode}: {result.stderr.decode(errors='replace')}")
+    lines = result.stdout.decode("utf-8").split("\n")
+    if lines.pop() != "" or len(lines) != len(files):
+        raise RuntimeError(f"{what} printed {len(lines)} lines for {len(files)} files")
+    return [line.removesuffix("\r") for line in lines]
+
+
+def generate_all(cli, cases, work_dir):
+    """Fills in case["form_text"] (and case["link_text"] where the case has a link) with the generated text."""
+    # A private, empty settings store, so the machine's own settings never leak in.
+    env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(work_dir, "config"))
+    by_merchant = {}
+    for case in cases:
+        case["file"] = os.path.join(work_dir, f"item-{case['id']}.tqf")
+        write_item_file(case["file"], case["item"])
+        by_merchant.setdefault(id(case["settings"]), []).append(case)
+    for group in by_merchant.values():
+        settings = group[0]["settings"]
+        for case, form in zip(group, _run(cli, "form", settings, [c["file"] for c in group], env)):
+            case["form_text"] = form
+        linked = [case for case in group if case["has_link"]]
+        if linked:
+            for case, link in zip(linked, _run(cli, "link", settings, [c["file"] for c in linked], env)):
+                case["link_text"] = link

@@ -1,0 +1,144 @@
+"""The generated form and link, pasted into a merchant's page, used by a buyer in a real Chromium, and read back at
+a loopback stand-in for the payment service: every typed value must arrive exactly, under exactly its field name,
+and no script in a value may ever run.
+
+Run with Debian's python3; VELMORA_CLI names the built velmora-cli."""
+
+import importlib.util
+import json
+import os
+import sys
+import tempfile
+import unittest
+
+from corpus import build_cases
+from expected_fields import (beyond_ascii, drop_down_values, expected_form_fields, expected_link_fields,
+                             form_announces_utf8, form_values, option_rows)
+from generate import generate_all
+from item_file import encode_windows_1252
+from merchant_page import page_problems
+from payment_service import PaymentService
+from received_fields import form_fields, link_fields
+from round_trip import choose_options, open_link, show_snippet, split_click_position, submit_form, to_loopback
+
+NEEDS = [("/usr/bin/chromium", "chromium"), ("/usr/bin/chromedriver", "chromium-driver")]
+
+
+class Check(unittest.TestCase):
+    """One named check; `run` takes this test case for its assertions."""
+
+    maxDiff = None
+
+    def __init__(self, label, run, browser):
+        super().__init__()
+        self._label, self._run, self._browser = label, run, browser
+
+    def runTest(self):
+        self._browser.noting_dialogs(lambda: self._run(self))
+
+    def __str__(self):
+        return self._label
+
+
+def typed_text(case, announces_utf8):
+    # A buyer's text beyond ASCII arrives intact only when the form announces UTF-8, which it does when the
+    # item itself holds such text; otherwise the buyer keeps to ASCII.
+    typed = case.get("typed", "")
+    return typed if announces_utf8 or not beyond_ascii(typed) else "Happy birthday"
+
+
+def check_form(t, service, browser, case, charset):
+    item, settings = case["item"], case["settings"]
+    announces_utf8 = form_announces_utf8(item, settings)
+    rows = option_rows(item)
+    show_snippet(browser, service, f"/page/form/{case['id']}/{charset}", case["form_text"], charset)
+    choices = choose_options(browser, rows, typed_text(case, announces_utf8), case["id"])
+
+    dom = browser.inspect()
+    t.assertEqual(page_problems(dom), [])
+    t.assertEqual(dom["forms"], 1)
+    t.assertEqual(dom["acceptCharset"], "utf-8" if announces_utf8 else None)
+    t.assertEqual(dom["labels"], [option_set["Name"] for option_set, _ in rows], "option labels")
+    t.assertEqual(dom["options"], [[[value, value] for value in drop_down_values(option_set)]
+                                   for option_set, _ in rows if option_set["Kind"] == "DropDown"],
+                  "drop-down choices")
+    t.assertEqual(dom["buttonImage"], settings["ButtonImageURL"] or f"{service.base}/images/x-click-but22.gif")
+
+    arrival = submit_form(browser, service)
+    t.assertEqual((arrival.kind, arrival.content_type), ("form", "application/x-www-form-urlencoded"))
+    sent, clicked = split_click_position(form_fields(arrival.body))
+    t.assertEqual(len(clicked), 2, "the image button sends where it was clicked")
+    t.assertEqual(sent, expected_form_fields(item, settings, choices))
+
+
+def check_link(t, service, browser, case):
+    link = to_loopback(case["link_text"], service)
+    t.assertTrue(link.startswith(f"{service.base}/cart/add=1&business="), link)
+    show_snippet(browser, service, f"/page/link/{case['id']}", f'<p><a id="cart" href="{case["link_text"]}">'
+                 "Add to cart</a></p>")
+
+    dom = browser.inspect()
+    t.assertEqual(page_problems(dom), [])
+    t.assertEqual(dom["href"], link, "the link does not survive being pasted into a page")
+
+    arrival = open_link(browser, service)
+    t.assertEqual(arrival.kind, "link")
+    t.assertEqual(link_fields(arrival.target), expected_link_fields(case["item"], case["settings"]))
+
+
+def check_no_script_ran(t, service, browser):
+    browser.dismiss_open_dialog()
+    t.assertEqual(service.script_hits, [])
+    t.assertEqual(browser.dialogs, [])
+
+
+def label(case):
+    kind = "item" if case["has_link"] else "item with option sets"
+    return f"#{case['id']} {kind} {json.dumps(case['item']['ItemName'], ensure_ascii=False)[:40]}"
+
+
+def fits_legacy_page(case):
+    # A page in a legacy charset must still post UTF-8, or the service mangles the text.
+    values = form_values(case["item"], case["settings"])
+    return any(map(beyond_ascii, values)) and all(encode_windows_1252(value) is not None for value in values)
+
+
+def checks(service, browser, cases):
+    def check(name, run, *args):
+        return Check(name, lambda t: run(t, service, browser, *args), browser)
+
+    suite = []
+    for case in cases:
+        suite.append(check(f"form: {label(case)}", check_form, case, "utf-8"))
+        if fits_legacy_page(case):
+            suite.append(check(f"form: {label(case)} on a Windows-1252 page", check_form, case, "windows-1252"))
+    suite += [check(f"link: {label(case)}", check_link, case) for case in cases if case["has_link"]]
+    suite.append(check("no script in any value ran", check_no_script_ran))
+    return suite
+
+
+def missing_needs():
+    missing = [package for path, package in NEEDS if not os.path.exists(path)]
+    if importlib.util.find_spec("selenium") is None:
+        missing.append("python3-selenium")
+    return missing
+
+
+def main():
+    cli = os.environ.get("VELMORA_CLI", "")
+    if not os.path.isfile(cli):
+        sys.exit("Set VELMORA_CLI to the built velmora-cli.")
+    if missing := missing_needs():
+        sys.exit(f"The browser test needs these Debian packages: apt-get install {' '.join(missing)}")
+    from browser import Browser  # only once selenium is known to be there
+
+    with tempfile.TemporaryDirectory(prefix="velmora-browser-") as work, PaymentService() as service:
+        cases = build_cases(service.base)
+        generate_all(cli, cases, work)
+        with Browser(os.path.join(work, "profile")) as browser:
+            result = unittest.TextTestRunner(verbosity=2).run(unittest.TestSuite(checks(service, browser, cases)))
+    return 0 if result.wasSuccessful() else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
