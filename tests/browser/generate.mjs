@@ -21,7 +21,7 @@ function overrideArguments(settings) {
 }
 
 function run(cli, mode, settings, files, env) {
-    const result = spawnSync(cli, [mode, ...overrideArguments(settings), ...files], { env, timeout: 60_000 });
+    const result = spawnSync(cli, [mode, ...overrideArguments(settings), '--', ...files], { env, timeout: 60_000 });
     const what = `velmora-cli ${mode} (${files.length} files)`;
     if (result.error) throw new Error(`${what}: ${result.error.message}`);
     if (result.status !== 0) throw new Error(`${what} exited ${result.status}: ${result.stderr}`);
