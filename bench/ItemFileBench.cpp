@@ -40,7 +40,7 @@ BENCHMARK(BM_EncodeItemRecord);
 void BM_DecodeItemRecord(benchmark::State& state) {
     const QByteArray bytes = encodeItemRecord(fullestRecord()).bytes;
     for (auto _ : state)
-        benchmark::DoNotOptimize(decodeItemRecord(bytes));
+        benchmark::DoNotOptimize(decodeItemRecord(bytes, RecordCheck::Strict));
 }
 BENCHMARK(BM_DecodeItemRecord);
 
@@ -62,7 +62,7 @@ void BM_OpenItemFile(benchmark::State& state) {
     if (!writeItemFile(path, fullestRecord()).ok())
         state.SkipWithError("the save failed");
     for (auto _ : state)
-        benchmark::DoNotOptimize(readItemFile(path));
+        benchmark::DoNotOptimize(readItemFile(path, RecordCheck::Strict));
 }
 BENCHMARK(BM_OpenItemFile)->Unit(benchmark::kMicrosecond);
 

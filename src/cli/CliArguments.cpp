@@ -90,7 +90,7 @@ QString cliHelpText() {
         options +=
             u"  --%1 %2\n"_s.arg(QString(option.name + u' ' + option.valueName).leftJustified(20), option.description);
 
-    return uR"(Usage: velmora-cli form|link [options] FILE...
+    return uR"(Usage: velmora-cli form|link [options] [--] FILE...
 
 Prints, for each item file in the order given, the text Velmora makes for it, one line per item:
   form   the complete "Add to cart" button form
@@ -100,6 +100,8 @@ The merchant settings are those Velmora keeps for you, only read, never changed.
 replace them one by one:
 %1  -h, --help             shows this help
       --version          shows the program's name and version
+  --                     ends the options: every argument after it is an item file, even one
+                         whose name starts with "-"; put it before file names a script is given
 
 Every file is read and checked before anything is printed. Exit status:
   0  all went well

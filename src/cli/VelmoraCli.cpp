@@ -32,7 +32,7 @@ QString linkRefusal(const QString& file) {
 Catalogue makeCatalogue(const CliArguments& arguments, const MerchantSettings& settings) {
     Catalogue catalogue;
     for (const QString& file : arguments.files) {
-        const ItemRecordResult read = readItemFile(file);
+        const ItemRecordResult read = readItemFile(file, RecordCheck::Strict);
         if (!read.ok()) {
             catalogue.errors << read.error;
             continue;

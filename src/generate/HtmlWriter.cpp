@@ -5,14 +5,20 @@
 namespace velmora {
 namespace {
 
-constexpr qsizetype LongestEntity = 6;
+// "&quot;" and "&#127;"
+constexpr qsizetype LongestReplacement = 6;
 
-// Branch-free so the compiler can vectorise it: most values hold no entity and are copied whole.
-bool needsEntities(QStringView text) {
+// Bitwise rather than logical operators keep this free of branches, for the scan below.
+bool isControl(char16_t u) {
+    return ((u < 0x20) & (u != u'\t')) | (u == 0x7f);
+}
+
+// Branch-free so the compiler can vectorise it: most values hold nothing to replace and are copied whole.
+bool needsReplacing(QStringView text) {
     char16_t found = 0;
     for (const QChar c : text) {
         const char16_t u = c.unicode();
-        found |= char16_t((u == u'&') | (u == u'<') | (u == u'>') | (u == u'"'));
+        found |= char16_t((u == u'&') | (u == u'<') | (u == u'>') | (u == u'"') | isControl(u));
     }
     return found != 0;
 }
@@ -32,18 +38,32 @@ QStringView entityFor(QChar c) {
     }
 }
 
+// Browsers read "&#10;" back as the line feed itself.
+QChar* writeReference(char16_t code, QChar* out) {
+    *out++ = u'&';
+    *out++ = u'#';
+    if (code >= 100)
+        *out++ = QChar(u'0' + code / 100);
+    if (code >= 10)
+        *out++ = QChar(u'0' + code / 10 % 10);
+    *out++ = QChar(u'0' + code % 10);
+    *out++ = u';';
+    return out;
+}
+
 } // namespace
 
 void HtmlWriter::text(QStringView text) {
-    if (!needsEntities(text))
+    if (!needsReplacing(text))
         return markup(text);
-    reserveFor(LongestEntity * text.size());
+    reserveFor(LongestReplacement * text.size());
     for (const QChar c : text) {
-        const QStringView entity = entityFor(c);
-        if (entity.isEmpty())
-            *m_end++ = c;
-        else
+        if (const QStringView entity = entityFor(c); !entity.isEmpty())
             m_end = std::copy(entity.begin(), entity.end(), m_end);
+        else if (isControl(c.unicode()))
+            m_end = writeReference(c.unicode(), m_end);
+        else
+            *m_end++ = c;
     }
 }
 

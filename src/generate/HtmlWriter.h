@@ -7,7 +7,8 @@
 namespace velmora {
 
 // Builds HTML in a buffer it sizes itself: markup goes in as written, text with & < > " as entities, so a
-// value can neither end an attribute nor open a tag. A form is a few hundred small pieces, and going
+// value can neither end an attribute nor open a tag, and with control characters but tab as numeric
+// references, so a value cannot break the form's one line. A form is a few hundred small pieces, and going
 // through QString::append for each of them cost more than the whole rest of the work.
 class HtmlWriter {
 public:

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace velmora {
@@ -22,20 +23,30 @@ QString couldNotSave(const QString& path, const QString& reason) {
     return couldNot("save"_L1, path, reason);
 }
 
+// Checked before opening: a named pipe or a device would keep the reader waiting, perhaps for ever.
+QString notARegularFile(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists() || info.isFile())
+        return {}; // a missing file is left to the open, which says so in the system's words
+    return info.isDir() ? u"it is a folder, not a file"_s : u"it is a device, pipe or socket, not a file"_s;
+}
+
 } // namespace
 
-ItemRecordResult readItemFile(const QString& path) {
+ItemRecordResult readItemFile(const QString& path, RecordCheck check) {
+    if (const QString reason = notARegularFile(path); !reason.isEmpty())
+        return {{}, couldNotOpen(path, reason)};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, couldNotOpen(path, file.errorString())};
-    // One byte past the limit, so that devices and pipes, whose size is unknown, are held to it as well.
+    // One byte past the limit tells a file over it from one exactly at it.
     const QByteArray bytes = file.read(MaxItemFileSize + 1);
     if (file.error() != QFileDevice::NoError)
         return {{}, couldNotOpen(path, file.errorString())};
     if (bytes.size() > MaxItemFileSize)
         return {{}, couldNotOpen(path, u"not an item file (larger than 1 MiB)"_s)};
 
-    ItemRecordResult decoded = decodeItemRecord(bytes);
+    ItemRecordResult decoded = decodeItemRecord(bytes, check);
     if (!decoded.ok())
         decoded.error = couldNotOpen(path, decoded.error);
     return decoded;

@@ -16,8 +16,9 @@ struct ItemSaveResult {
     bool ok() const { return error.isEmpty(); }
 };
 
-// Reads and decodes an item file. Every refusal names the file and the reason.
-ItemRecordResult readItemFile(const QString& path);
+// Reads and decodes an item file. Anything but a regular file (or a link to one) is refused before it is opened,
+// so that a named pipe or a device cannot keep the caller waiting. Every refusal names the file and the reason.
+ItemRecordResult readItemFile(const QString& path, RecordCheck check);
 
 // Replaces the file only once the whole record is on disk, so a failed save leaves an existing file as it was.
 // A record that an item file cannot store is refused before anything is written. The name is used as given.

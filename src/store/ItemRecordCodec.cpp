@@ -4,7 +4,6 @@
 #include <QStringEncoder>
 #include <QStringList>
 
-#include <algorithm>
 #include <optional>
 
 namespace velmora {
@@ -22,7 +21,8 @@ const QString MissingCodePage = u"this system cannot convert Windows-1252 text"_
 
 // The field's bytes, or nothing when the file could not give the text back as it is.
 std::optional<QByteArray> storedForm(QStringView text) {
-    if (text.contains(u'\u00A5') || text.contains(u'\r') || text.contains(u'\n'))
+    // A NUL would make the file one that scripts refuse to read.
+    if (text.contains(u'\u00A5') || text.contains(u'\r') || text.contains(u'\n') || text.contains(QChar(0)))
         return std::nullopt;
     QStringEncoder encoder(CodePage);
     QStringDecoder decoder(CodePage);
@@ -55,14 +55,51 @@ QStringList unstorableCharacters(QStringView text) {
     return found;
 }
 
-// A line end closes the line before it rather than opening an empty one.
-QByteArrayView lastLine(QByteArrayView bytes) {
-    if (bytes.endsWith(LineEnd))
-        bytes.chop(2);
-    else if (bytes.endsWith('\n') || bytes.endsWith('\r'))
-        bytes.chop(1);
-    const qsizetype start = std::max(bytes.lastIndexOf('\n'), bytes.lastIndexOf('\r')) + 1;
-    return bytes.sliced(start);
+bool isLineEnd(char c) {
+    return c == '\n' || c == '\r';
+}
+
+bool isBlankOrLineEnd(char c) {
+    return c == ' ' || c == '\t' || isLineEnd(c);
+}
+
+// The last line that is not blank: a text editor may add line ends, or blanks, after the record.
+QByteArrayView recordLine(QByteArrayView bytes) {
+    qsizetype last = bytes.size();
+    while (last > 0 && isBlankOrLineEnd(bytes[last - 1]))
+        --last;
+    if (last == 0)
+        return {};
+    qsizetype start = last;
+    while (start > 0 && !isLineEnd(bytes[start - 1]))
+        --start;
+    qsizetype end = last;
+    while (end < bytes.size() && !isLineEnd(bytes[end]))
+        ++end;
+    return bytes.sliced(start, end - start);
+}
+
+QString notAnItemFile(const QString& reason) {
+    return u"not an item file (%1)"_s.arg(reason);
+}
+
+QString separatorCount(qsizetype separators) {
+    return u"%1 field separators where an item has %2"_s.arg(separators).arg(ItemFieldCount);
+}
+
+// Why the strict check refuses the bytes, whose record is the line given; or nothing.
+QString wholeRecordProblem(QByteArrayView bytes, QByteArrayView line) {
+    if (bytes.contains('\0'))
+        return u"it holds a NUL byte"_s;
+    if (line.isEmpty())
+        return u"it is empty"_s;
+    if (!bytes.contains(Separator))
+        return u"it holds no field separator"_s;
+    if (const qsizetype separators = line.count(Separator); separators != ItemFieldCount)
+        return separatorCount(separators);
+    if (!line.endsWith(Separator))
+        return u"text after the last field separator"_s;
+    return {};
 }
 
 QString checkBoxRefusals(const ItemRecord& record) {
@@ -96,16 +133,19 @@ ItemBytesResult encodeItemRecord(const ItemRecord& record) {
     return {bytes + LineEnd, {}};
 }
 
-ItemRecordResult decodeItemRecord(QByteArrayView bytes) {
+ItemRecordResult decodeItemRecord(QByteArrayView bytes, RecordCheck check) {
     QStringDecoder decoder(CodePage);
     if (!decoder.isValid())
         return {{}, MissingCodePage};
 
-    const QByteArrayView line = lastLine(bytes);
+    const QByteArrayView line = recordLine(bytes);
+    if (check == RecordCheck::Strict) {
+        if (const QString problem = wholeRecordProblem(bytes, line); !problem.isEmpty())
+            return {{}, notAnItemFile(problem)};
+    }
     const qsizetype separators = line.count(Separator);
     if (separators > ItemFieldCount)
-        return {{},
-                u"not an item file (%1 field separators where an item has %2)"_s.arg(separators).arg(ItemFieldCount)};
+        return {{}, notAnItemFile(separatorCount(separators))};
 
     ItemRecord record;
     qsizetype start = 0;
@@ -115,7 +155,7 @@ ItemRecordResult decodeItemRecord(QByteArrayView bytes) {
         start = end + 1;
     }
     if (const QString refusals = checkBoxRefusals(record); !refusals.isEmpty())
-        return {{}, u"not an item file (%1)"_s.arg(refusals)};
+        return {{}, notAnItemFile(refusals)};
     return {record, {}};
 }
 

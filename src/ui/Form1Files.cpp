@@ -60,8 +60,9 @@ void Form1::mnuOpen_Click() {
     const QString path = chooseItemFile(QFileDialog::AcceptOpen);
     if (path.isEmpty())
         return;
-    // The whole file is read and accepted before a single control changes.
-    const ItemRecordResult read = readItemFile(path);
+    // The whole file is read and accepted before a single control changes. A short record fills the fields it
+    // reaches; only scripts insist on a whole one.
+    const ItemRecordResult read = readItemFile(path, RecordCheck::Lenient);
     if (!read.ok()) {
         showFileProblem(read.error);
         return;

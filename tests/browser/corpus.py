@@ -19,6 +19,7 @@ VALUES = [
     " ",
     "  blanks at both ends  ",
     "\tTabbed\tvalue\t",
+    "bell \u0007 vertical tab \u000b unit separator \u001f",
     "Café",
     "Crème brûlée – “deluxe” €5",
     "Größe XL",
@@ -72,7 +73,8 @@ VALUES = [
     "a\\b",
     "`ticks` {braces} |pipe| ^caret^ [brackets]",
     "!$'()*,:@~-._",
-    # beyond Windows-1252, or its item-file separator: merchant settings only
+    # beyond Windows-1252, its item-file separator, or a line break: merchant settings only
+    "two\r\nlines",
     "日本",
     "日本語の商品 🎁",
     "😀",

@@ -18,7 +18,7 @@ def _override_arguments(settings):
 
 def _run(cli, mode, settings, files, env):
     what = f"velmora-cli {mode} ({len(files)} files)"
-    result = subprocess.run([cli, mode, *_override_arguments(settings), *files], env=env, capture_output=True,
+    result = subprocess.run([cli, mode, *_override_arguments(settings), "--", *files], env=env, capture_output=True,
                             timeout=60, check=False)
     if result.returncode != 0:
         raise RuntimeError(f"{what} exited {result.returncode}: {result.stderr.decode(errors='replace')}")

@@ -8,9 +8,12 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
+
+#include <sys/stat.h>
 
 using namespace velmora;
 using namespace Qt::StringLiterals;
@@ -20,6 +23,12 @@ namespace {
 struct CliRun {
     int exit = -1;
     QString out, err;
+};
+
+struct ProgramRun {
+    bool finished = false;
+    int exit = -1;
+    QByteArray out, err;
 };
 
 CliRun run(const QStringList& arguments, const SettingsStore& store) {
@@ -43,7 +52,7 @@ ItemRecord recordWith(std::initializer_list<std::pair<int, QString>> fields) {
 
 // What the main window shows for the item file, made the way the window makes it.
 QString expectedFor(const QString& command, const QString& file, const MerchantSettings& settings) {
-    const CartItem item = cartItemFromRecord(readItemFile(file).record);
+    const CartItem item = cartItemFromRecord(readItemFile(file, RecordCheck::Strict).record);
     return command == u"form" ? BuildButtonForm(item, settings) : BuildCartLink(item, settings);
 }
 
@@ -57,6 +66,12 @@ QString expectedLines(const QString& command, const QStringList& files, const Me
 void writeItem(const QString& path, const ItemRecord& record) {
     const ItemSaveResult saved = writeItemFile(path, record);
     QVERIFY2(saved.ok(), qPrintable(saved.error));
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 QByteArray contentOf(const QString& path) {
@@ -87,13 +102,18 @@ private slots:
     void refusesAndPrintsNothing_data();
     void refusesAndPrintsNothing();
     void refusesSettingsItCannotRead();
+    void takesOnlyWholeItemFiles_data();
+    void takesOnlyWholeItemFiles();
     void explainsItself();
     void makesACatalogueOfAThousandItems();
     void runsWithoutADisplayAndLeavesTheStoreAlone();
 
 private:
+    ProgramRun runProgram(const QStringList& arguments) const;
+
     QTemporaryDir m_dir;
     std::unique_ptr<SettingsStore> m_store;
+    QString m_homeStore; // the settings file of the home that runProgram gives the program
 };
 
 void VelmoraCliTest::initTestCase() {
@@ -126,9 +146,35 @@ void VelmoraCliTest::initTestCase() {
                                             {Option2Name, u"Print"_s},
                                             {Option2TextBox, u"1"_s}}));
     writeItem(u"grayed.tqf"_s, recordWith({{ItemName, u"Cap"_s}, {Option1Active, u"2"_s}}));
-    QFile broken(u"broken.tqf"_s);
-    QVERIFY(broken.open(QIODevice::WriteOnly));
-    broken.write(QByteArray(40, '\xA5'));
+    writeFile(u"broken.tqf"_s, QByteArray(40, '\xA5'));
+
+    QVERIFY(QDir().mkpath(u"home/config/Trevanto"_s));
+    m_homeStore = m_dir.filePath(u"home/config/Trevanto/Trevanto.ini"_s);
+    SettingsStore homeStore(m_homeStore);
+    QVERIFY(saveMerchantSettings(homeStore, StoredSettings));
+}
+
+// The real program, as a script runs it, with the settings of a home of its own and no display.
+ProgramRun VelmoraCliTest::runProgram(const QStringList& arguments) const {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
+        environment.remove(name);
+    environment.insert(u"HOME"_s, m_dir.filePath(u"home"_s));
+    environment.insert(u"XDG_CONFIG_HOME"_s, m_dir.filePath(u"home/config"_s));
+
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(VELMORA_CLI_PATH), arguments);
+    ProgramRun run;
+    run.finished = program.waitForFinished(60'000);
+    if (!run.finished) {
+        program.kill();
+        program.waitForFinished();
+    }
+    run.exit = program.exitCode();
+    run.out = program.readAllStandardOutput();
+    run.err = program.readAllStandardError();
+    return run;
 }
 
 void VelmoraCliTest::printsWhatTheWindowMakes_data() {
@@ -245,12 +291,78 @@ void VelmoraCliTest::refusesSettingsItCannotRead() {
     QCOMPARE(result.exit, int(CliExit::Refused));
 }
 
+// Only a whole item makes a line: what is not an item file, or a damaged one, is refused by name, and
+// nothing is printed. Blank lines after the record, as a text editor may leave, are not the record.
+void VelmoraCliTest::takesOnlyWholeItemFiles_data() {
+    QTest::addColumn<QStringList>("files"); // after "form"; the last one is the file of the row
+    QTest::addColumn<QString>("reason");    // empty when the file prints the sample's form
+
+    const QByteArray mug = contentOf(u"mug.tqf"_s);
+    const QByteArray record = mug.chopped(2); // without its CR LF
+    QByteArray random(300, '\0');
+    QRandomGenerator(11).fillRange(reinterpret_cast<quint32*>(random.data()), random.size() / 4);
+    QByteArray withNul = mug;
+    withNul[1] = '\0';
+
+    const auto file = [](const QString& name, const QByteArray& bytes) {
+        writeFile(name, bytes);
+        return QStringList{name};
+    };
+    const QString notAnItem = u"not an item file"_s;
+    const QString special = u"it is a device, pipe or socket"_s;
+    QVERIFY(::mkfifo("pipe.tqf", 0600) == 0);
+    QVERIFY(QFile::link(u"mug.tqf"_s, u"link.tqf"_s));
+    QVERIFY(QDir().mkdir(u"folder.tqf"_s));
+
+    QTest::addRow("README.md") << QStringList{QStringLiteral(VELMORA_SOURCE_DIR "/README.md")} << notAnItem;
+    QTest::addRow("/etc/passwd") << QStringList{u"/etc/passwd"_s} << u"it holds no field separator"_s;
+    QTest::addRow("empty file") << file(u"empty.tqf"_s, {}) << u"it is empty"_s;
+    QTest::addRow("only blank lines") << file(u"blank.tqf"_s, "\r\n \t\r\n\n") << u"it is empty"_s;
+    QTest::addRow("300 random bytes") << file(u"random.tqf"_s, random) << notAnItem;
+    QTest::addRow("the executable itself") << QStringList{QStringLiteral(VELMORA_CLI_PATH)} << notAnItem;
+    QTest::addRow("a NUL byte") << file(u"nul.tqf"_s, withNul) << u"it holds a NUL byte"_s;
+    QTest::addRow("a record cut short after 40 bytes")
+        << file(u"short.tqf"_s, mug.first(40)) << u"field separators where an item has 36"_s;
+    QTest::addRow("text after the last separator")
+        << file(u"trailing.tqf"_s, record + "x\r\n") << u"text after the last field separator"_s;
+    QTest::addRow("a named pipe") << QStringList{u"pipe.tqf"_s} << special;
+    QTest::addRow("a folder") << QStringList{u"folder.tqf"_s} << u"it is a folder"_s;
+    QTest::addRow("/dev/null") << QStringList{u"/dev/null"_s} << special;
+
+    QTest::addRow("blank lines after the record") << file(u"editor.tqf"_s, mug + "\r\n  \r\n\n") << QString();
+    QTest::addRow("a link to an item file") << QStringList{u"link.tqf"_s} << QString();
+    QTest::addRow("after --, a file named like an option")
+        << QStringList{u"--"_s} + file(u"--email=evil@example.com"_s, mug) << QString();
+}
+
+void VelmoraCliTest::takesOnlyWholeItemFiles() {
+    QFETCH(QStringList, files);
+    QFETCH(QString, reason);
+
+    // Blocking on a pipe no one writes to would never end: finishing at all shows it was not opened.
+    const ProgramRun run = runProgram(QStringList{u"form"_s} + files);
+    QVERIFY2(run.finished, "still waiting on the file");
+    if (reason.isEmpty()) {
+        QCOMPARE(run.err, QByteArray());
+        QCOMPARE(run.exit, int(CliExit::Done));
+        QCOMPARE(run.out, expectedLines(u"form"_s, {u"mug.tqf"_s}, StoredSettings).toUtf8());
+        return;
+    }
+    QCOMPARE(run.out, QByteArray());
+    QCOMPARE(run.exit, int(CliExit::Refused));
+    const QString err = QString::fromUtf8(run.err);
+    QVERIFY2(err.startsWith(u"velmora-cli: Couldn't open \"%1\": "_s.arg(files.last())), qPrintable(err));
+    QVERIFY2(err.contains(reason), qPrintable(err));
+    QCOMPARE(err.count(u'\n'), 1);
+}
+
 void VelmoraCliTest::explainsItself() {
     const CliRun result = run({u"--help"_s}, *m_store);
     QCOMPARE(result.exit, int(CliExit::Done));
     QCOMPARE(result.err, QString());
     for (const QString& word : {u"form"_s, u"link"_s, u"--email"_s, u"--store-logo"_s, u"--button-image"_s,
-                                u"--success-url"_s, u"--cancel-url"_s, u"--version"_s, u"Exit status"_s})
+                                u"--success-url"_s, u"--cancel-url"_s, u"--version"_s, u"ends the options"_s,
+                                u"Exit status"_s})
         QVERIFY2(result.out.contains(word), qPrintable(word));
 }
 
@@ -277,40 +389,20 @@ void VelmoraCliTest::makesACatalogueOfAThousandItems() {
 }
 
 void VelmoraCliTest::runsWithoutADisplayAndLeavesTheStoreAlone() {
-    QVERIFY(QDir().mkpath(u"home/config/Trevanto"_s));
-    const QString storeFile = m_dir.filePath(u"home/config/Trevanto/Trevanto.ini"_s);
-    {
-        SettingsStore store(storeFile);
-        QVERIFY(saveMerchantSettings(store, StoredSettings));
-    }
-    const QByteArray storedBytes = contentOf(storeFile);
+    const QByteArray storedBytes = contentOf(m_homeStore);
     const QStringList storedTree = treeOf(m_dir.filePath(u"home"_s));
 
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const QString& name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
-        environment.remove(name);
-    environment.insert(u"HOME"_s, m_dir.filePath(u"home"_s));
-    environment.insert(u"XDG_CONFIG_HOME"_s, m_dir.filePath(u"home/config"_s));
+    const ProgramRun made = runProgram({u"form"_s, u"accents.tqf"_s, u"mug.tqf"_s});
+    QCOMPARE(made.err, QByteArray());
+    QCOMPARE(made.exit, int(CliExit::Done));
+    QCOMPARE(made.out, expectedLines(u"form"_s, {u"accents.tqf"_s, u"mug.tqf"_s}, StoredSettings).toUtf8());
 
-    const auto runProgram = [&](const QStringList& arguments) {
-        QProcess program;
-        program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(VELMORA_CLI_PATH), arguments);
-        [&] { QVERIFY(program.waitForFinished(60'000)); }();
-        return std::tuple{program.exitCode(), program.readAllStandardOutput(), program.readAllStandardError()};
-    };
+    const ProgramRun failed = runProgram({u"link"_s, u"mug.tqf"_s, u"missing.tqf"_s});
+    QCOMPARE(failed.exit, int(CliExit::Refused));
+    QCOMPARE(failed.out, QByteArray());
+    QVERIFY(failed.err.contains("missing.tqf"));
 
-    const auto [exit, out, err] = runProgram({u"form"_s, u"accents.tqf"_s, u"mug.tqf"_s});
-    QCOMPARE(err, QByteArray());
-    QCOMPARE(exit, int(CliExit::Done));
-    QCOMPARE(out, expectedLines(u"form"_s, {u"accents.tqf"_s, u"mug.tqf"_s}, StoredSettings).toUtf8());
-
-    const auto [failedExit, failedOut, failedErr] = runProgram({u"link"_s, u"mug.tqf"_s, u"missing.tqf"_s});
-    QCOMPARE(failedExit, int(CliExit::Refused));
-    QCOMPARE(failedOut, QByteArray());
-    QVERIFY(failedErr.contains("missing.tqf"));
-
-    QCOMPARE(contentOf(storeFile), storedBytes);
+    QCOMPARE(contentOf(m_homeStore), storedBytes);
     QCOMPARE(treeOf(m_dir.filePath(u"home"_s)), storedTree);
 }
 

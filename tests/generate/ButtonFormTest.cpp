@@ -1,5 +1,5 @@
-#include "SampleItems.h"
 #include "generate/ButtonForm.h"
+#include "SampleItems.h"
 
 #include <QTest>
 
@@ -159,6 +159,17 @@ void ButtonFormTest::builds_data() {
                R"(<option value="&lt;S&gt;">&lt;S&gt;</select></td></tr></table>)" +
                R"(<input type="image" src="x.png?a=1&amp;b=&lt;2&gt;" border="0" name="submit" alt="Add to cart">)" +
                R"(<input type="hidden" name="add" value="1"></form>)";
+
+    QTest::addRow("control characters but tab are references, so the form stays one line")
+        << bare([](CartItem& i) {
+               i.ItemName = QStringLiteral("a\r\nb\x01\x1f\x7f\tc");
+               i.Option1 = dropDown("L\n", {"v\n"});
+           })
+        << seller()
+        << Head + Seller + R"(<input type="hidden" name="item_name" value="a&#13;&#10;b&#1;&#31;&#127;)" + "\tc\">" +
+               R"(<input type="hidden" name="amount" value="">)" + NoNote +
+               R"(<table><tr><td><input type="hidden" name="on0" value="L&#10;">L&#10;</td><td><select name="os0">)" +
+               R"(<option value="v&#10;">v&#10;</select></td></tr></table>)" + Tail;
 
     QTest::addRow("values far longer than any window allows")
         << bare([](CartItem& i) { i.ItemName = QString(3000, u'"'); })

@@ -21,6 +21,7 @@ inline const QList<std::pair<const char*, QString>> HostileValues{
     {"plus", QStringLiteral("+")},
     {"blanks", QStringLiteral("  ")},
     {"tab", QStringLiteral("\t")},
+    {"line breaks", QStringLiteral("\r\n")},
     {"accent", QStringLiteral("Café")},
     {"CJK", QStringLiteral("日本")},
     {"emoji", QStringLiteral("😀")},

@@ -118,10 +118,12 @@ void ItemRecordCodecTest::roundTrips() {
 
     const ItemBytesResult encoded = encodeItemRecord(record);
     QVERIFY2(encoded.ok(), qPrintable(encoded.error));
-    const ItemRecordResult decoded = decodeItemRecord(encoded.bytes);
-    QVERIFY2(decoded.ok(), qPrintable(decoded.error));
-    for (int i = 0; i < ItemFieldCount; ++i)
-        QCOMPARE(decoded.record[i], record[i]);
+    for (const RecordCheck check : {RecordCheck::Lenient, RecordCheck::Strict}) {
+        const ItemRecordResult decoded = decodeItemRecord(encoded.bytes, check);
+        QVERIFY2(decoded.ok(), qPrintable(decoded.error));
+        for (int i = 0; i < ItemFieldCount; ++i)
+            QCOMPARE(decoded.record[i], record[i]);
+    }
 }
 
 void ItemRecordCodecTest::readsTheLastLine_data() {
@@ -142,7 +144,8 @@ void ItemRecordCodecTest::readsTheLastLine_data() {
                                  << QStringList{"a", "b"};
     QTest::addRow("last of several lines") << QByteArray("old\xA5\r\nnew\xA5\r\n") << QStringList{"new"};
     QTest::addRow("last of mixed line ends") << QByteArray("x\xA5\ry\xA5\nz\xA5") << QStringList{"z"};
-    QTest::addRow("a blank last line is an empty record") << QByteArray("a\xA5\r\n\r\n") << QStringList{};
+    QTest::addRow("blank lines after the record") << QByteArray("a\xA5\r\n\r\n \t\n\r") << QStringList{"a"};
+    QTest::addRow("only blank lines") << QByteArray("\r\n  \r\n") << QStringList{};
     QTest::addRow("text after the last separator dropped") << QByteArray("a\xA5"
                                                                          "b")
                                                            << QStringList{"a"};
@@ -160,7 +163,7 @@ void ItemRecordCodecTest::readsTheLastLine() {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, leadingFields);
 
-    const ItemRecordResult decoded = decodeItemRecord(bytes);
+    const ItemRecordResult decoded = decodeItemRecord(bytes, RecordCheck::Lenient);
     QVERIFY2(decoded.ok(), qPrintable(decoded.error));
     for (int i = 0; i < ItemFieldCount; ++i)
         QCOMPARE(decoded.record[i], leadingFields.value(i));
@@ -196,7 +199,7 @@ void ItemRecordCodecTest::refusesWhatIsNoItem() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, reason);
 
-    const ItemRecordResult decoded = decodeItemRecord(bytes);
+    const ItemRecordResult decoded = decodeItemRecord(bytes, RecordCheck::Lenient);
     QVERIFY(!decoded.ok());
     QVERIFY2(decoded.error.contains(reason), qPrintable(decoded.error));
     QCOMPARE(decoded.record, ItemRecord{});
@@ -215,6 +218,7 @@ void ItemRecordCodecTest::refusesFieldsItCannotStore_data() {
     QTest::addRow("outside the basic plane") << int(Option2Name) << u"😀"_s << u"Option set 2, name: \"😀\""_s;
     QTest::addRow("line feed") << int(Price) << u"5\n00"_s << u"Price: U+000A"_s;
     QTest::addRow("carriage return") << int(ItemID) << u"M\r1"_s << u"Item ID: U+000D"_s;
+    QTest::addRow("NUL") << int(NoteTitle) << u"a\0b"_s << u"Note title: U+0000"_s;
     QTest::addRow("lone surrogate") << Option2Values + 9 << QString(QChar(0xD800))
                                     << u"Option set 2, value 10: U+D800"_s;
 }

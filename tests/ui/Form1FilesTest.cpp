@@ -17,6 +17,8 @@
 #include <memory>
 #include <optional>
 
+#include <sys/stat.h>
+
 using namespace velmora;
 using namespace Qt::StringLiterals;
 
@@ -396,6 +398,12 @@ void Form1FilesTest::opensIntoTheWindow_data() {
     QTest::addRow("a file without a separator is an all-empty item")
         << bothInUse << QByteArray("Dear customer,\r\nthank you.\r\n") << emptyItem() << u"use shown 0, no kind"_s
         << u"use hidden 0, no kind"_s << false;
+    QTest::addRow("a file of blank lines is an all-empty item")
+        << bothInUse << QByteArray("\r\n \r\n\n") << emptyItem() << u"use shown 0, no kind"_s
+        << u"use hidden 0, no kind"_s << false;
+    QTest::addRow("blank lines after the record, as an editor leaves them")
+        << bothInUse << bytesOf(textBox) + "\r\n\t\n"
+        << textBox << u"use shown 1, body, TextBox"_s << u"use shown 1, body, TextBox"_s << true;
 
     ItemRecord shortRecord = emptyItem();
     shortRecord[ItemName] = u"Mug"_s;
@@ -478,33 +486,44 @@ void Form1FilesTest::refusedSaveChangesNothing() {
 }
 
 void Form1FilesTest::refusedOpenChangesNothing_data() {
-    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("target");  // in the test folder, or an absolute path
+    QTest::addColumn<QByteArray>("file"); // written to the target, unless it is a named pipe or absolute
     QTest::addColumn<QString>("reason");
     const QByteArray fields(ItemFieldCount, '\xA5');
+    const QString special = u"it is a device, pipe or socket"_s;
 
-    QTest::addRow("more than 36 separators") << fields + "\xA5\r\n" << u"37 field separators"_s;
-    QTest::addRow("a check box reading 3") << QByteArray(5, '\xA5') + "3" + fields.sliced(5) + "\r\n"
+    QTest::addRow("more than 36 separators") << u"bad.tqf"_s << fields + "\xA5\r\n" << u"37 field separators"_s;
+    QTest::addRow("a check box reading 3") << u"bad.tqf"_s << QByteArray(5, '\xA5') + "3" + fields.sliced(5) + "\r\n"
                                            << u"Option set 1, in use"_s;
-    QTest::addRow("a check box reading -1") << QByteArray(34, '\xA5') + "-1" + fields.sliced(34) << u"-1"_s;
-    QTest::addRow("a file over 1 MiB") << QByteArray(MaxItemFileSize + 1, 'x') << u"1 MiB"_s;
+    QTest::addRow("a check box reading -1")
+        << u"bad.tqf"_s << QByteArray(34, '\xA5') + "-1" + fields.sliced(34) << u"-1"_s;
+    QTest::addRow("a file over 1 MiB") << u"bad.tqf"_s << QByteArray(MaxItemFileSize + 1, 'x') << u"1 MiB"_s;
+    // Opening either would freeze the window; neither is opened.
+    QTest::addRow("a named pipe") << u"pipe.tqf"_s << QByteArray() << special;
+    QTest::addRow("a device") << u"/dev/zero"_s << QByteArray() << special;
 }
 
 void Form1FilesTest::refusedOpenChangesNothing() {
+    QFETCH(QString, target);
     QFETCH(QByteArray, file);
     QFETCH(QString, reason);
     putItem(*m_window, itemWith([](int i) { return u"kept %1"_s.arg(i); },
                                 {{ItemFieldIndex::Option1Active, u"1"_s}, {ItemFieldIndex::Option1TextBox, u"1"_s}}));
-    writeFile(path(u"bad.tqf"_s), file);
+    const QString chosen = QDir(m_dir.path()).filePath(target);
+    if (target == u"pipe.tqf")
+        QVERIFY(::mkfifo(QFile::encodeName(chosen).constData(), 0600) == 0);
+    else if (!QDir::isAbsolutePath(target))
+        writeFile(chosen, file);
     const QStringList window = snapshot(*m_window);
 
     QString message;
     QCOMPARE(ModalAnswers()
-                 .then(ModalAnswers::typePath(path(u"bad.tqf"_s), QFileDialog::AcceptOpen))
+                 .then(ModalAnswers::typePath(chosen, QFileDialog::AcceptOpen))
                  .then(ModalAnswers::press(QMessageBox::Ok, &message))
                  .during([this] { trigger(*m_window, "mnuOpen"); }),
              QString());
 
-    QVERIFY2(message.contains(QDir::toNativeSeparators(path(u"bad.tqf"_s))), qPrintable(message));
+    QVERIFY2(message.contains(QDir::toNativeSeparators(chosen)), qPrintable(message));
     QVERIFY2(message.contains(reason), qPrintable(message));
     QCOMPARE(snapshot(*m_window), window);
 }
