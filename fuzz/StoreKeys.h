@@ -15,8 +15,8 @@ inline std::vector<velmora::SettingKey> allSettingKeys() {
     return keys;
 }
 
-// A fresh settings file name for each input, in a folder that goes when the fuzzer exits. QSettings caches a
-// file by name and trusts its size and time stamp, which two inputs written in the same millisecond can share.
+// A fresh settings file name for each input, in a folder that goes when the fuzzer exits, so no input meets
+// what an earlier one left behind.
 inline QString scratchIniPath() {
     static QTemporaryDir dir;
     static int count = 0;
