@@ -3,7 +3,7 @@
 # libFuzzer targets for a few seconds each.
 source "$(dirname "$0")/common.sh"
 
-ensure_packages "${BUILD_PACKAGES[@]}" libbenchmark-dev python3 chromium desktop-file-utils clang libclang-rt-14-dev
+ensure_packages "${BUILD_PACKAGES[@]}" libbenchmark-dev python3 chromium desktop-file-utils clang libclang-rt-14-dev xvfb xdotool
 ensure_node
 npm ci --prefix tests/browser --no-audit --no-fund --loglevel=error
 
