@@ -33,20 +33,11 @@ QStringList everythingBut(const IniDocument& document, const QString& section, c
     return settings;
 }
 
-// A line holds everything but line breaks, other controls than tab, and broken UTF-16.
-bool fitsOnALine(const QString& value) {
-    for (const QChar c : value) {
-        if ((c.unicode() < 0x20 && c != u'\t') || (c.unicode() >= 0x7F && c.unicode() <= 0x9F))
-            return false;
-    }
-    return QStringView(value).isValidUtf16();
-}
-
 void checkValueComesBack(IniDocument document, const QString& value, const QString& details) {
     const QByteArray before = document.toBytes();
     const QStringList others = everythingBut(document, u"Settings"_s, u"ItemName"_s);
     const bool written = document.setValue(u"Settings"_s, u"ItemName"_s, value);
-    FUZZ_CHECK(written == fitsOnALine(value), details + u"\nvalue "_s + shownText(value));
+    FUZZ_CHECK(written == fitsOnASettingsLine(value), details + u"\nvalue "_s + shownText(value));
     if (!written) {
         FUZZ_CHECK(document.toBytes() == before, details);
         return;

@@ -15,9 +15,9 @@ struct IniParseResult;
 // unknown sections and keys, their order, the line ends, a byte-order mark) is written back as it came.
 //
 // A line is a section "[Name]", a setting "Key = value", a comment (";" or "#" first) or blank. A value is the text
-// after the first "=" without the blanks around it and without a pair of enclosing double quotes; inside such a
-// pair "\"" and "\\" stand for a quote and a backslash, and every other character, outside quotes all of them,
-// stands for itself. Names compare without regard to letter case.
+// after the first "=" without the blanks (spaces, tabs) around it and without a pair of enclosing double quotes;
+// inside such a pair "\"" and "\\" stand for a quote and a backslash, and every other character (outside quotes,
+// every character) stands for itself. Names compare without regard to letter case.
 class IniDocument {
 public:
     struct Setting {

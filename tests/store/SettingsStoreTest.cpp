@@ -127,10 +127,6 @@ void SettingsStoreTest::handEditedValuesReadAsTyped_data() {
 
     QTest::addRow("unquoted comma") << "txtNote=Red, Green"_ba
                                     << "Red, Green";
-    QTest::addRow("backslashes") << R"(txtNote=\\server\share\logo.png)"_ba
-                                 << R"(\\server\share\logo.png)";
-    QTest::addRow("a drive path") << R"(txtNote=C:\shop\logo)"_ba
-                                  << R"(C:\shop\logo)";
     QTest::addRow("quoted, with escapes and a lone backslash") << R"(txtNote="\"a\" \\ \b")"_ba
                                                                << R"("a" \ \b)";
     QTest::addRow("quoted") << "txtNote=\"Gift wrap\""_ba
