@@ -1,13 +1,14 @@
-// The store on a settings file of any bytes: every key reads as a value its control can hold, and saving a
-// value either leaves the file exactly as it was (and says why) or keeps everything else the file held.
+// The settings file of any bytes. Read and written back unchanged it is byte for byte the same; a value written
+// into it comes back exactly, with every other setting as it was, or is refused and leaves the file alone. The
+// store on top either leaves a file it cannot read exactly as it was (and says why) or keeps everything else.
 #include "FuzzCheck.h"
 #include "StoreKeys.h"
 
+#include "store/IniDocument.h"
 #include "store/SettingsStore.h"
 #include "store/TextForms.h"
 
 #include <QFile>
-#include <QSettings>
 
 #include <cstdint>
 
@@ -21,27 +22,72 @@ QByteArray contentOf(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Everything the file holds, as an independent reader sees it, leaving out the key about to be saved.
-QVariantMap everythingBut(const QString& path, const QString& savedPath) {
-    QSettings file(path, QSettings::IniFormat);
-    QVariantMap values;
-    for (const QString& name : file.allKeys()) {
-        if (name.compare(savedPath, Qt::CaseInsensitive) != 0)
-            values.insert(name, file.value(name));
+// Every setting as "section/key=value", leaving out the key about to be written.
+QStringList everythingBut(const IniDocument& document, const QString& section, const QString& key) {
+    QStringList settings;
+    for (const IniDocument::Setting& setting : document.settings()) {
+        if (setting.section.compare(section, Qt::CaseInsensitive) != 0 ||
+            setting.key.compare(key, Qt::CaseInsensitive) != 0)
+            settings << setting.section + u'/' + setting.key + u'=' + setting.value;
     }
-    return values;
+    return settings;
 }
 
-void checkEveryKeyReads(const SettingsStore& store, const QByteArray& bytes) {
+void checkValueComesBack(IniDocument document, const QString& value, const QString& details) {
+    const QByteArray before = document.toBytes();
+    const QStringList others = everythingBut(document, u"Settings"_s, u"ItemName"_s);
+    const bool written = document.setValue(u"Settings"_s, u"ItemName"_s, value);
+    FUZZ_CHECK(written == fitsOnASettingsLine(value), details + u"\nvalue "_s + shownText(value));
+    if (!written) {
+        FUZZ_CHECK(document.toBytes() == before, details);
+        return;
+    }
+    const IniParseResult reread = IniDocument::parse(document.toBytes());
+    FUZZ_CHECK(reread.ok(), details + u"\n"_s + reread.error);
+    FUZZ_CHECK(reread.document.value(u"settings"_s, u"itemname"_s) == value,
+               details + u"\nvalue "_s + shownText(value) + u"\nnow reads\n"_s + QString::fromUtf8(document.toBytes()));
+    FUZZ_CHECK(everythingBut(reread.document, u"Settings"_s, u"ItemName"_s) == others, details);
+}
+
+void checkEveryKeyReads(const SettingsStore& store, const QString& details) {
     static const std::vector<SettingKey> keys = allSettingKeys();
     for (const SettingKey& key : keys) {
         if (key.kind == SettingKind::CheckBox) {
             const int state = readCheckBox(store, key);
-            FUZZ_CHECK(state >= 0 && state <= 2, QString::fromLatin1(bytes.toPercentEncoding()));
+            FUZZ_CHECK(state >= 0 && state <= 2, details);
         } else if (key.kind != SettingKind::Text) {
             readBoolean(store, key);
         }
     }
+}
+
+void checkStore(const QByteArray& bytes, bool readable, const QString& details) {
+    const QString path = scratchIniPath();
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+            std::abort();
+    }
+    SettingsStore store(path);
+    checkEveryKeyReads(store, details);
+    FUZZ_CHECK(store.isReadable() == readable, details + u"\n"_s + store.problem());
+    store.saveSetting(u"Settings"_s, u"HasBeenRun"_s, u"True"_s);
+    const bool committed = store.commit();
+    FUZZ_CHECK(committed == readable, details + u"\n"_s + store.problem());
+    if (!committed) {
+        FUZZ_CHECK(contentOf(path) == bytes, details);
+        FUZZ_CHECK(store.problem().contains(path), details);
+        return;
+    }
+    const IniDocument before = IniDocument::parse(bytes).document;
+    const IniParseResult after = IniDocument::parse(contentOf(path));
+    FUZZ_CHECK(after.ok(), details + u"\n"_s + after.error);
+    FUZZ_CHECK(everythingBut(after.document, u"Settings"_s, u"HasBeenRun"_s) ==
+                   everythingBut(before, u"Settings"_s, u"HasBeenRun"_s),
+               details + u"\nnow reads\n"_s + QString::fromUtf8(contentOf(path)));
+    const SettingsStore restarted(path);
+    FUZZ_CHECK(restarted.problem().isEmpty(), details + u"\n"_s + restarted.problem());
+    FUZZ_CHECK(restarted.getSetting(u"settings"_s, u"hasbeenrun"_s, {}) == u"True"_s, details);
 }
 
 } // namespace
@@ -49,31 +95,15 @@ void checkEveryKeyReads(const SettingsStore& store, const QByteArray& bytes) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     const QString details = u"file (percent-encoded): "_s + QString::fromLatin1(bytes.toPercentEncoding());
-    const QString path = scratchIniPath();
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-            std::abort();
-    }
-    const QString savedPath = u"Settings/HasBeenRun"_s;
-    const QVariantMap before = everythingBut(path, savedPath);
 
-    SettingsStore store(path);
-    checkEveryKeyReads(store, bytes);
-    const bool readable = store.problem().isEmpty();
-    store.saveSetting(u"Settings"_s, u"HasBeenRun"_s, u"True"_s);
-    const bool committed = store.commit();
-
-    FUZZ_CHECK(committed == readable, details + u"\n"_s + store.problem());
-    if (!committed) {
-        FUZZ_CHECK(contentOf(path) == bytes, details);
-        FUZZ_CHECK(!store.problem().isEmpty() && store.problem().contains(path), details);
-        return 0;
-    }
-    FUZZ_CHECK(everythingBut(path, savedPath) == before,
-               details + u"\nnow reads\n"_s + QString::fromUtf8(contentOf(path)));
-    const SettingsStore restarted(path);
-    FUZZ_CHECK(restarted.problem().isEmpty(), details + u"\n"_s + restarted.problem());
-    FUZZ_CHECK(restarted.getSetting(u"settings"_s, u"hasbeenrun"_s, {}) == u"True"_s, details);
+    const IniParseResult parsed = IniDocument::parse(bytes);
+    if (parsed.ok())
+        FUZZ_CHECK(parsed.document.toBytes() == bytes, details);
+    // The input's own text as a value, once as UTF-8 and once as UTF-16, into the file or an empty one.
+    const IniDocument document = parsed.ok() ? parsed.document : IniDocument();
+    checkValueComesBack(document, QString::fromUtf8(bytes), details);
+    checkValueComesBack(document, QString(reinterpret_cast<const QChar*>(bytes.constData()), bytes.size() / 2),
+                        details);
+    checkStore(bytes, parsed.ok(), details);
     return 0;
 }

@@ -15,8 +15,17 @@ inline std::vector<velmora::SettingKey> allSettingKeys() {
     return keys;
 }
 
-// A fresh settings file name for each input, in a folder that goes when the fuzzer exits. QSettings caches a
-// file by name and trusts its size and time stamp, which two inputs written in the same millisecond can share.
+// What a settings line holds: anything but line breaks, other controls than tab, and broken UTF-16.
+inline bool fitsOnASettingsLine(const QString& text) {
+    for (const QChar c : text) {
+        if ((c.unicode() < 0x20 && c != u'\t') || (c.unicode() >= 0x7F && c.unicode() <= 0x9F))
+            return false;
+    }
+    return QStringView(text).isValidUtf16();
+}
+
+// A fresh settings file name for each input, in a folder that goes when the fuzzer exits, so no input meets
+// what an earlier one left behind.
 inline QString scratchIniPath() {
     static QTemporaryDir dir;
     static int count = 0;

@@ -3,9 +3,10 @@
 # libFuzzer targets for VELMORA_FUZZ_SECONDS each (5 unless set).
 source "$(dirname "$0")/common.sh"
 
-# The browser test drives Debian's Chromium through its WebDriver with Debian's python3.
+# The browser test drives Debian's Chromium through its WebDriver with Debian's python3; the session test
+# runs the real program on Xvfb and types into it with xdotool.
 ensure_packages "${BUILD_PACKAGES[@]}" libbenchmark-dev python3 python3-selenium chromium chromium-driver \
-    desktop-file-utils clang libclang-rt-14-dev
+    desktop-file-utils clang libclang-rt-14-dev xvfb xdotool
 
 build dev -DVELMORA_WERROR=ON
 ctest --preset dev -j "$(nproc)"

@@ -63,7 +63,7 @@ int runVelmoraCli(const QStringList& arguments, const SettingsStore& store, QTex
 
     Catalogue catalogue = makeCatalogue(parsed, parsed.overriding(loadMerchantSettings(store)));
     // A store that cannot be read gives the default settings, which must not end up in a merchant's pages.
-    if (!store.problem().isEmpty())
+    if (!store.isReadable())
         catalogue.errors.prepend(store.problem());
     if (!catalogue.errors.isEmpty()) {
         for (const QString& error : catalogue.errors)

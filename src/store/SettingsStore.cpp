@@ -1,13 +1,17 @@
 #include "store/SettingsStore.h"
 
+#include "store/IniDocument.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QSettings>
-#include <QStringConverter>
-#include <algorithm>
+#include <QStandardPaths>
+
+#include <cerrno>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace velmora {
 
@@ -19,95 +23,126 @@ QString entryId(const QString& section, const QString& key) {
     return section.toCaseFolded() + u'/' + key.toCaseFolded();
 }
 
-// QSettings matches names exactly; reuse the spelling already in the file so a save replaces the entry.
-QString storedSpelling(const QString& name, const QStringList& namesInFile) {
-    for (const QString& stored : namesInFile) {
-        if (stored.compare(name, Qt::CaseInsensitive) == 0)
-            return stored;
+// The store's file as it is on disk now.
+struct StoreFile {
+    bool exists = false;
+    QByteArray bytes;
+    IniDocument document;
+    QString unreadableBecause; // empty when the file could be read or does not exist
+};
+
+StoreFile readStoreFile(const QString& fileName) {
+    StoreFile file;
+    // Checked before opening: a named pipe would block the read, and a folder that cannot be entered makes
+    // the file look absent to QFileInfo.
+    struct stat status {};
+    if (::stat(QFile::encodeName(fileName).constData(), &status) != 0) {
+        // Absent, or a file stands where a folder on the way should be: nothing was ever stored.
+        if (errno != ENOENT && errno != ENOTDIR)
+            file.unreadableBecause = u"a folder on the way to it cannot be opened (%1)"_s.arg(qt_error_string(errno));
+        return file;
     }
-    return name;
-}
-
-// QSettings reads an unquoted "a, b" as a list; the user meant the text.
-QString textOf(const QVariant& value) {
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(", "_L1);
-    return value.toString();
-}
-
-bool isIniLine(QByteArrayView line) {
-    const QByteArrayView trimmed = line.trimmed();
-    return trimmed.isEmpty() || trimmed.startsWith(';') || (trimmed.startsWith('[') && trimmed.endsWith(']')) ||
-           trimmed.indexOf('=') > 0;
-}
-
-// QSettings' reader silently skips what it does not understand and would drop it on the next write, so a file
-// is only ever written when every line is one it understands. Returns why the file cannot be used, if it cannot.
-std::optional<QString> unusableBecause(const QString& fileName) {
-    const QFileInfo info(fileName);
-    if (info.isDir())
-        return u"it is a folder, not a file"_s;
-    if (!info.exists())
-        return std::nullopt;
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return file.errorString();
-    const QByteArray bytes = file.readAll();
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder.decode(bytes); // the decoding runs only when a QString is made
-    if (decoder.hasError())
-        return u"it is not UTF-8 text"_s;
-    // Editors may start UTF-8 text with a byte-order mark; QSettings skips it too. QSettings also ends a line
-    // at a carriage return of its own, so the lines are judged as it will read them.
-    QByteArray content = bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
-    const QList<QByteArray> lines = content.replace("\r\n", "\n").replace('\r', '\n').split('\n');
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (!isIniLine(lines[i]))
-            return u"line %1 is not a section, a setting or a comment"_s.arg(i + 1);
+    file.exists = true;
+    if (S_ISDIR(status.st_mode)) {
+        file.unreadableBecause = u"it is a folder, not a file"_s;
+        return file;
     }
-    // A name QSettings reads as empty (a trailing slash, a byte-order mark alone) would be written back as a
-    // line without a name, which the next start would refuse.
-    const QStringList keys = QSettings(fileName, QSettings::IniFormat).allKeys();
-    if (std::any_of(keys.cbegin(), keys.cend(), [](const QString& key) { return key.isEmpty() || key.endsWith(u'/'); }))
-        return u"a setting in it has no name"_s;
+    if (!S_ISREG(status.st_mode)) {
+        file.unreadableBecause = u"it is not a regular file"_s;
+        return file;
+    }
+    QFile input(fileName);
+    if (!input.open(QIODevice::ReadOnly)) {
+        file.unreadableBecause = input.errorString();
+        return file;
+    }
+    file.bytes = input.readAll();
+    if (input.error() != QFileDevice::NoError) {
+        file.unreadableBecause = input.errorString();
+        return file;
+    }
+    IniParseResult parsed = IniDocument::parse(file.bytes);
+    file.document = std::move(parsed.document);
+    file.unreadableBecause = parsed.error;
+    return file;
+}
+
+bool isWritable(const QString& path) {
+    return ::access(QFile::encodeName(path).constData(), W_OK) == 0;
+}
+
+// Why the file cannot be written, judged without writing anything; nothing when it can. Root passes permission
+// checks, so a read-only mount or a file in the way is all that stops it.
+std::optional<QString> unwritableBecause(const QString& fileName) {
+    const QFileInfo file(fileName);
+    if (file.exists() && !isWritable(fileName))
+        return u"it is not writable"_s;
+    QFileInfo folder(file.absolutePath());
+    while (!folder.exists() && !folder.isRoot())
+        folder.setFile(folder.absolutePath());
+    const QString folderName = QDir::toNativeSeparators(folder.filePath());
+    if (!folder.isDir())
+        return u"%1 is a file, so no folder can be made there"_s.arg(folderName);
+    // The new file is written beside the old one and takes its place, so the folder must take new files.
+    if (!isWritable(folder.filePath()))
+        return u"the folder %1 is not writable"_s.arg(folderName);
     return std::nullopt;
 }
 
-QString unusableMessage(const QString& fileName, const QString& reason) {
+std::optional<QString> writeFailure(const QString& fileName, const QByteArray& bytes) {
+    if (const auto reason = unwritableBecause(fileName))
+        return reason;
+    if (!QDir().mkpath(QFileInfo(fileName).absolutePath()))
+        return u"its folder cannot be made"_s;
+    QSaveFile file(fileName);
+    // Unbuffered, so that a full disk fails the write itself: a failure found only by the flush inside commit()
+    // would still put the unfinished copy in the file's place.
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size() && file.commit())
+        return std::nullopt;
+    return file.errorString();
+}
+
+QString unreadableMessage(const QString& fileName, const QString& reason) {
     return u"The settings file %1 cannot be read: %2. It is left as it is; settings changed now are kept only "
            u"until the program closes."_s.arg(QDir::toNativeSeparators(fileName), reason);
 }
 
-// QSettings only says that the write failed; find out why for the message.
-QString writeFailureReason(const QString& fileName) {
-    // QSettings makes missing folders itself, so a folder is to blame only when a file stands in its place.
-    QFileInfo ancestor(QFileInfo(fileName).absolutePath());
-    while (!ancestor.exists() && !ancestor.isRoot())
-        ancestor.setFile(ancestor.absolutePath());
-    if (!ancestor.isDir())
-        return u"%1 is a file, so no folder can be made there"_s.arg(QDir::toNativeSeparators(ancestor.filePath()));
-    QSaveFile probe(fileName);
-    if (!probe.open(QIODevice::WriteOnly))
-        return probe.errorString();
-    probe.cancelWriting();
-    return u"the disk refused the write"_s;
+QString unwritableMessage(const QString& fileName, const QString& reason) {
+    return u"The settings cannot be saved to %1: %2. Changes will not be kept: settings changed now last only "
+           u"until the program closes."_s.arg(QDir::toNativeSeparators(fileName), reason);
 }
 
-QString writeFailureMessage(const QString& fileName) {
-    return u"The settings cannot be saved to %1: %2. Settings changed now are kept only until the program "
-           u"closes."_s.arg(QDir::toNativeSeparators(fileName), writeFailureReason(fileName));
+QString unkeptMessage(const QString& fileName, const QStringList& keys) {
+    return u"The settings file %1 cannot keep the text of %2: it holds a line break or another control "
+           u"character, and a setting is one line. That text is kept only until the program closes."_s.arg(
+               QDir::toNativeSeparators(fileName), keys.join(u", "_s));
 }
 
 } // namespace
 
 QString SettingsStore::userFileName() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, u"Trevanto"_s, u"Trevanto"_s).fileName();
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u"/Trevanto/Trevanto.ini"_s;
 }
 
 SettingsStore::SettingsStore() : SettingsStore(userFileName()) {}
 
 SettingsStore::SettingsStore(const QString& iniPath) : m_fileName(iniPath) {
-    readFile();
+    const StoreFile file = readStoreFile(m_fileName);
+    m_readable = file.unreadableBecause.isEmpty();
+    // Nothing is taken from a file that cannot be read: half a damaged file could put wrong values in a form.
+    if (!m_readable) {
+        setProblem(unreadableMessage(m_fileName, file.unreadableBecause));
+        return;
+    }
+    for (const IniDocument::Setting& setting : file.document.settings()) {
+        const QString id = entryId(setting.section, setting.key);
+        if (!m_entries.contains(id))
+            m_known << id;
+        m_entries.insert(id, Entry{setting.section, setting.key, setting.value}); // the last line of a key counts
+    }
+    // Told now, not when the window closes over work that cannot be kept.
+    if (const auto reason = unwritableBecause(m_fileName))
+        setProblem(unwritableMessage(m_fileName, *reason));
 }
 
 SettingsStore::~SettingsStore() {
@@ -121,40 +156,43 @@ QString SettingsStore::getSetting(const QString& section, const QString& key, co
 
 void SettingsStore::saveSetting(const QString& section, const QString& key, const QString& value) {
     const QString id = entryId(section, key);
-    if (const auto found = m_entries.find(id); found != m_entries.end())
+    if (const auto found = m_entries.find(id); found != m_entries.end()) {
         found->value = value;
-    else
+    } else {
         m_entries.insert(id, Entry{section, key, value});
-    m_pending.insert(id);
+        m_known << id;
+    }
+    if (!m_pending.contains(id))
+        m_pending << id;
 }
 
 bool SettingsStore::commit() {
     if (m_pending.isEmpty())
         return true;
-    if (const auto reason = unusableBecause(m_fileName)) {
-        setProblem(unusableMessage(m_fileName, *reason));
+    // Read again now, so that what another copy of the program wrote meanwhile to other keys stays.
+    StoreFile file = readStoreFile(m_fileName);
+    m_readable = file.unreadableBecause.isEmpty();
+    if (!m_readable) {
+        setProblem(unreadableMessage(m_fileName, file.unreadableBecause));
         return false;
     }
     // A file that went away while we ran gets back everything we know, not only what changed since.
-    if (!QFileInfo::exists(m_fileName)) {
-        for (auto it = m_entries.cbegin(); it != m_entries.cend(); ++it)
-            m_pending.insert(it.key());
-    }
-    QSettings file(m_fileName, QSettings::IniFormat);
-    for (const QString& id : std::as_const(m_pending)) {
+    QStringList unkept, unkeptNames;
+    for (const QString& id : file.exists ? m_pending : m_known) {
         const Entry& entry = m_entries[id];
-        file.beginGroup(storedSpelling(entry.section, file.childGroups()));
-        file.setValue(storedSpelling(entry.key, file.childKeys()), entry.value);
-        file.endGroup();
+        if (!file.document.setValue(entry.section, entry.key, entry.value)) {
+            unkept << id;
+            unkeptNames << entry.section + u'/' + entry.key;
+        }
     }
-    file.sync();
-    if (file.status() != QSettings::NoError) {
-        setProblem(writeFailureMessage(m_fileName));
+    const QByteArray bytes = file.document.toBytes();
+    if (const auto failure = bytes == file.bytes ? unwritableBecause(m_fileName) : writeFailure(m_fileName, bytes)) {
+        setProblem(unwritableMessage(m_fileName, *failure));
         return false;
     }
-    m_pending.clear();
-    setProblem({});
-    return true;
+    m_pending = unkept;
+    setProblem(unkept.isEmpty() ? QString() : unkeptMessage(m_fileName, unkeptNames));
+    return unkept.isEmpty();
 }
 
 QString SettingsStore::takeProblemToReport() {
@@ -162,24 +200,6 @@ QString SettingsStore::takeProblemToReport() {
         return {};
     m_problemReported = true;
     return m_problem;
-}
-
-void SettingsStore::readFile() {
-    if (const auto reason = unusableBecause(m_fileName))
-        setProblem(unusableMessage(m_fileName, *reason));
-    // Even a file that cannot be written back is read as far as it goes, so the user keeps what it holds.
-    QSettings file(m_fileName, QSettings::IniFormat);
-    for (const QString& section : file.childGroups()) {
-        file.beginGroup(section);
-        for (const QString& key : file.childKeys()) {
-            if (key.isEmpty())
-                continue; // a "=value" line, already reported as unparsable
-            const QString id = entryId(section, key);
-            if (!m_entries.contains(id))
-                m_entries.insert(id, Entry{section, key, textOf(file.value(key))});
-        }
-        file.endGroup();
-    }
 }
 
 void SettingsStore::setProblem(const QString& message) {

@@ -1,14 +1,15 @@
 #pragma once
 
 #include <QHash>
-#include <QSet>
 #include <QString>
+#include <QStringList>
 
 namespace velmora {
 
 // The per-user key/value store: sections and keys of text values, names compared without regard to case.
-// Values live in memory and reach the INI file on commit(). A file that cannot be parsed is never written,
-// and a store that cannot be written keeps working in memory; problem() then says why.
+// Values live in memory and reach the INI file on commit(), which changes only the lines of the keys saved.
+// A file that cannot be read is never written, and a store that cannot be written keeps working in memory;
+// problem() then says why, from the start.
 class SettingsStore {
 public:
     // The user's own store: $XDG_CONFIG_HOME/Trevanto/Trevanto.ini.
@@ -28,12 +29,17 @@ public:
     // Stores the text, replacing any earlier value under the same names in whatever case they were stored.
     void saveSetting(const QString& section, const QString& key, const QString& value);
 
-    // Puts every value saved so far on disk, atomically. Returns false, with problem() set, when the file
-    // cannot be parsed (and is therefore left untouched) or cannot be written; the values stay in memory
-    // and the next commit tries again.
+    // Puts every value saved so far into the file as it is now on disk, atomically, so that what another copy
+    // of the program wrote to other keys stays. Returns false, with problem() set, when the file cannot be read
+    // (it is then left untouched), cannot be written, or cannot hold a value on one line (a line break or
+    // another control character but tab: that key keeps its old line, the others are written). Values that did
+    // not reach the disk stay in memory and the next commit tries again.
     bool commit();
 
     QString fileName() const { return m_fileName; }
+    // False when the file or its folder exists but cannot be read or understood; problem() then says why. The
+    // store then holds only the defaults and what is saved while it runs. A file that does not exist is readable.
+    bool isReadable() const { return m_readable; }
     // What is wrong with the store, naming the file and the reason; empty while all is well.
     QString problem() const { return m_problem; }
     // The current problem the first time it is asked for, empty afterwards, so the user is told once.
@@ -44,12 +50,13 @@ private:
         QString section, key, value;
     };
 
-    void readFile();
     void setProblem(const QString& message);
 
     QString m_fileName;
     QHash<QString, Entry> m_entries; // by case-folded "section/key"
-    QSet<QString> m_pending;         // saved but not yet on disk
+    QStringList m_known;             // those ids in the order they became known
+    QStringList m_pending;           // saved but not yet on disk, in the order saved
+    bool m_readable = true;
     QString m_problem;
     bool m_problemReported = false;
 };

@@ -27,6 +27,7 @@ Form1::Form1(const QString& storeFile, QWidget* parent) : QMainWindow(parent), m
     buildMenus();
     findControls();
     wireEvents();
+    saveStateAfterEdits();
 }
 
 // The window holds exactly what an item file of its controls would: read it the way opening one does, so the

@@ -35,9 +35,13 @@ public:
     // prompt, then the window as it was left. Form1State.cpp
     void Form_Load();
 
+    // The session ends under the program (a signal, the desktop going away): the unload step runs as a close
+    // runs it, and the program leaves every event loop, modal ones included, with status 0. Form1State.cpp
+    void endSession();
+
     // Opens a document or web address with the program the desktop has registered for it. Form1Windows.cpp
-    void RunShellExecute(const QString& sTopic, const QString& sFile, const QString& sParams,
-                         const QString& sDirectory, int nShowCmd);
+    void RunShellExecute(const QString& sTopic, const QString& sFile, const QString& sParams, const QString& sDirectory,
+                         int nShowCmd);
 
     // The item exactly as the controls hold it now.
     velmora::CartItem currentItem() const;
@@ -98,6 +102,7 @@ private:
     void showFileProblem(const QString& message);
 
     // Form1State.cpp
+    void saveStateAfterEdits();
     void restoreWindowState();
     void saveWindowState();
     void Form_Unload();
@@ -127,6 +132,8 @@ private:
     QPointer<frmOptions> m_options;
     QPointer<frmAbout> m_about;
     qint16 DaInteger = 0;
+    bool m_loaded = false;              // the controls hold the user's item, restored by the load step
+    QTimer* m_stateSaveTimer = nullptr; // runs from an edit until the user pauses
 
     std::array<OptionSetControls, 2> m_sets;
     QCheckBox* m_chkNote = nullptr;

@@ -1,5 +1,6 @@
 // The window's load and unload steps: the merchant settings and the first-run prompt at start, and the window
-// itself restored from the store at start and saved to it at every close.
+// itself restored from the store at start and saved to it at every close, after every pause in editing, and
+// whenever the session ends under the program.
 #include "ui/Form1.h"
 
 #include "store/MerchantStore.h"
@@ -10,8 +11,13 @@
 #include "ui/frmAbout.h"
 #include "ui/frmOptions.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QRadioButton>
+#include <QTimer>
 
 using namespace velmora;
 
@@ -23,7 +29,10 @@ Form1::~Form1() {
 
 void Form1::Form_Load() {
     m_settings = loadMerchantSettings(m_store);
-    if (!hasBeenRun(m_store)) {
+    // What is wrong with the store comes first; a store that cannot be read says nothing of earlier runs, so
+    // it is no first run either.
+    noticeStoreProblem(m_store);
+    if (m_store.isReadable() && !hasBeenRun(m_store)) {
         frmOptions::showInstance(m_options, m_store, m_settings, this);
         QMessageBox prompt(QMessageBox::NoIcon, velmora::applicationTitle(),
                            QStringLiteral("Please fill in your information."), QMessageBox::Ok);
@@ -32,7 +41,35 @@ void Form1::Form_Load() {
     }
     restoreWindowState();
     DaInteger = 0;
-    noticeStoreProblem(m_store);
+    m_loaded = true;
+}
+
+// The display may go away at any moment (a logout, the X server ending) and take the program with it: a second
+// after the last change the window is on disk, written once per pause rather than at every keystroke. Changes
+// by the program after the load step (a clear command, an opened item) were asked for by the user too.
+void Form1::saveStateAfterEdits() {
+    m_stateSaveTimer = new QTimer(this);
+    m_stateSaveTimer->setSingleShot(true);
+    m_stateSaveTimer->setInterval(1000);
+    connect(m_stateSaveTimer, &QTimer::timeout, this, [this] {
+        saveWindowState();
+        noticeStoreProblem(m_store, this);
+    });
+    const auto edited = [this] {
+        if (m_loaded)
+            m_stateSaveTimer->start();
+    };
+    for (const SettingKey& key : windowStateKeys()) {
+        QWidget* widget = control<QWidget>(key.control);
+        if (auto* edit = qobject_cast<QLineEdit*>(widget))
+            connect(edit, &QLineEdit::textChanged, this, edited);
+        else if (auto* box = qobject_cast<QCheckBox*>(widget))
+            connect(box, &QCheckBox::stateChanged, this, edited);
+        else if (auto* button = qobject_cast<QRadioButton*>(widget))
+            connect(button, &QRadioButton::toggled, this, edited);
+    }
+    // The desktop session's own request before it ends.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { saveWindowState(); });
 }
 
 // Assigning a check box or kind button runs its handler, so the sets and the note title fall into line
@@ -57,6 +94,9 @@ void Form1::restoreWindowState() {
 
 // Every key on every close, hidden and disabled controls included, so nothing typed is lost.
 void Form1::saveWindowState() {
+    // Before the load step has restored it the window holds its layout's texts, not the user's item.
+    if (!m_loaded)
+        return;
     for (const SettingKey& key : windowStateKeys()) {
         const QString name = key.control;
         switch (key.kind) {
@@ -81,7 +121,17 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::Form_Unload() {
+    m_stateSaveTimer->stop();
     saveWindowState();
     noticeStoreProblem(m_store, this);
     closeOtherWindows();
+}
+
+void Form1::endSession() {
+    // Every event loop ends first, so that a box the unload shows, or one open already, cannot hold the exit up.
+    QCoreApplication::exit(0);
+    // A main loop that has not started yet (the session ended during the load step) would forget that request.
+    QMetaObject::invokeMethod(
+        qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    close();
 }

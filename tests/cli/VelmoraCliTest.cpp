@@ -3,6 +3,7 @@
 #include "generate/CartLink.h"
 #include "store/ItemFile.h"
 #include "store/MerchantStore.h"
+#include "store/SettingKeys.h"
 #include "store/SettingsStore.h"
 
 #include <QDirIterator>
@@ -101,6 +102,7 @@ private slots:
     void optionsReplaceSettingsOneByOne();
     void refusesAndPrintsNothing_data();
     void refusesAndPrintsNothing();
+    void refusesSettingsItCannotRead_data();
     void refusesSettingsItCannotRead();
     void takesOnlyWholeItemFiles_data();
     void takesOnlyWholeItemFiles();
@@ -277,18 +279,37 @@ void VelmoraCliTest::refusesAndPrintsNothing() {
     QCOMPARE(result.exit, exit);
 }
 
+void VelmoraCliTest::refusesSettingsItCannotRead_data() {
+    QTest::addColumn<QString>("storeFile");
+    QTest::addColumn<bool>("refused");
+
+    QTest::addRow("a file of no settings") << u"garbled.ini"_s << true;
+    // Nothing can be saved there, but nothing was ever stored either: the defaults hold.
+    QTest::addRow("a file where the settings folder belongs") << u"blocked/Trevanto.ini"_s << false;
+}
+
 void VelmoraCliTest::refusesSettingsItCannotRead() {
-    QFile garbled(u"garbled.ini"_s);
-    QVERIFY(garbled.open(QIODevice::WriteOnly));
-    garbled.write("[Settings]\neMail=shop@example.com\nthis is no setting\n");
-    garbled.close();
-    const SettingsStore store(u"garbled.ini"_s);
+    QFETCH(QString, storeFile);
+    QFETCH(bool, refused);
+    for (const char* name : {"garbled.ini", "blocked"}) {
+        QFile file(QString::fromLatin1(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Settings]\neMail=shop@example.com\nthis is no setting\n");
+    }
+    const SettingsStore store(storeFile);
     QVERIFY(!store.problem().isEmpty());
 
     const CliRun result = run({u"form"_s, u"mug.tqf"_s}, store);
-    QCOMPARE(result.out, QString());
-    QCOMPARE(result.err, u"velmora-cli: "_s + store.problem() + u'\n');
-    QCOMPARE(result.exit, int(CliExit::Refused));
+    if (refused) {
+        QCOMPARE(result.out, QString());
+        QCOMPARE(result.err, u"velmora-cli: "_s + store.problem() + u'\n');
+        QCOMPARE(result.exit, int(CliExit::Refused));
+    } else {
+        QCOMPARE(result.err, QString());
+        QCOMPARE(result.out,
+                 expectedLines(u"form"_s, {u"mug.tqf"_s}, MerchantSettings{QString(placeholderEmail), {}, {}, {}, {}}));
+        QCOMPARE(result.exit, int(CliExit::Done));
+    }
 }
 
 // Only a whole item makes a line: what is not an item file, or a damaged one, is refused by name, and

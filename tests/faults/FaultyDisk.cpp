@@ -17,6 +17,7 @@ namespace {
 
 constexpr auto FillerName = ".filler";
 constexpr int DiskKilobytes = 256;
+constexpr uid_t NobodyUid = 65534;
 
 QString g_mountProblem = QStringLiteral("the test did not prepare a mount namespace");
 
@@ -80,6 +81,9 @@ FaultyDisk::FaultyDisk(Fault fault) : m_fault(fault), m_root(m_dir.filePath(QStr
         m_unavailable = QStringLiteral("cannot make a temporary folder");
         return;
     }
+    // Root passes every permission check; an ordinary user (nobody) does not.
+    if (fault == Fault::UnenterableFolder && geteuid() == 0 && (seteuid(NobodyUid) != 0 || seteuid(0) != 0))
+        m_unavailable = systemError("cannot take an ordinary user's identity");
     if (fault != Fault::DiskFull && fault != Fault::ReadOnlyFolder)
         return;
     if (!g_mountProblem.isEmpty()) {
@@ -90,7 +94,10 @@ FaultyDisk::FaultyDisk(Fault fault) : m_fault(fault), m_root(m_dir.filePath(QStr
     m_unavailable = m_tmpfs->error();
 }
 
-FaultyDisk::~FaultyDisk() = default;
+FaultyDisk::~FaultyDisk() {
+    if (m_borrowedIdentity)
+        seteuid(0); // a test that stopped half way must not leave the process as nobody
+}
 
 QString FaultyDisk::filePath(const QString& name) const {
     return m_root + u'/' + name;
@@ -116,6 +123,11 @@ bool FaultyDisk::strike(const QString& file) {
         return m_tmpfs->setReadOnly(true);
     case Fault::FileReplacedByFolder:
         return QFile::remove(file) && QDir().mkdir(file);
+    case Fault::UnenterableFolder:
+        if (!QFile::setPermissions(QFileInfo(file).absolutePath(), {}))
+            return false;
+        m_borrowedIdentity = geteuid() == 0;
+        return !m_borrowedIdentity || seteuid(NobodyUid) == 0;
     }
     return false;
 }
@@ -130,6 +142,12 @@ bool FaultyDisk::clear(const QString& file) {
         return m_tmpfs->setReadOnly(false);
     case Fault::FileReplacedByFolder:
         return QDir().rmdir(file);
+    case Fault::UnenterableFolder:
+        if (m_borrowedIdentity && seteuid(0) != 0)
+            return false;
+        m_borrowedIdentity = false;
+        return QFile::setPermissions(QFileInfo(file).absolutePath(),
+                                     QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
     return false;
 }

@@ -8,14 +8,15 @@
 #include <memory>
 
 // Real file-system faults for tests that run as root, where permission bits stop nothing: a small tmpfs that
-// fills up, one remounted read-only, a file that a folder takes the place of. The mounts live in a mount
+// fills up, one remounted read-only, a file that a folder takes the place of, a folder that cannot be entered
+// (root borrows an ordinary user's identity for it until the fault is cleared). The mounts live in a mount
 // namespace of the test's own, so they vanish with the process however it ends.
 namespace faults {
 
 // Call first thing in main(), before any thread starts.
 void enterPrivateMountNamespace();
 
-enum class Fault { None, DiskFull, ReadOnlyFolder, FileReplacedByFolder };
+enum class Fault { None, DiskFull, ReadOnlyFolder, FileReplacedByFolder, UnenterableFolder };
 
 // Every file and folder under a folder with its content, hidden ones included: what a fault must leave alone.
 using FolderContent = QMap<QString, QByteArray>;
@@ -45,6 +46,7 @@ private:
     QString m_root;
     std::unique_ptr<Tmpfs> m_tmpfs;
     QString m_unavailable;
+    bool m_borrowedIdentity = false;
 };
 
 bool writeFile(const QString& path, const QByteArray& bytes); // making its folder first

@@ -4,6 +4,7 @@
 #include "FaultyDisk.h"
 
 #include "store/MerchantStore.h"
+#include "store/SettingKeys.h"
 #include "store/SettingsStore.h"
 
 #include <QCoreApplication>
@@ -44,6 +45,8 @@ class SettingsStoreFaultsTest : public QObject {
 private slots:
     void failedSaveKeepsWhatIsStored_data();
     void failedSaveKeepsWhatIsStored();
+    void problemsAreKnownFromTheStart_data();
+    void problemsAreKnownFromTheStart();
     void unreadableFileIsNeverOverwritten_data();
     void unreadableFileIsNeverOverwritten();
     void folderRemovedWhileRunningIsMadeAgain();
@@ -53,7 +56,7 @@ void SettingsStoreFaultsTest::failedSaveKeepsWhatIsStored_data() {
     QTest::addColumn<Fault>("fault");
     QTest::addColumn<QString>("reason");
 
-    QTest::addRow("disk full") << Fault::DiskFull << u"the disk refused the write"_s;
+    QTest::addRow("disk full") << Fault::DiskFull << u"No space left on device"_s;
     QTest::addRow("read-only folder") << Fault::ReadOnlyFolder << u"is not writable"_s;
     QTest::addRow("file replaced by a folder") << Fault::FileReplacedByFolder << u"it is a folder, not a file"_s;
 }
@@ -87,6 +90,47 @@ void SettingsStoreFaultsTest::failedSaveKeepsWhatIsStored() {
     QVERIFY(hasBeenRun(nextRun));
 }
 
+void SettingsStoreFaultsTest::problemsAreKnownFromTheStart_data() {
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<bool>("readable");
+    QTest::addColumn<QString>("reason");
+
+    QTest::addRow("read-only folder") << Fault::ReadOnlyFolder << true << u"it is not writable"_s;
+    QTest::addRow("folder that cannot be entered") << Fault::UnenterableFolder << false << u"Permission denied"_s;
+}
+
+// Before anything is typed that could not be kept: a read-only store still gives what it holds, one that cannot
+// be read gives nothing, and neither is touched.
+void SettingsStoreFaultsTest::problemsAreKnownFromTheStart() {
+    QFETCH(Fault, fault);
+    QFETCH(bool, readable);
+    QFETCH(QString, reason);
+    FaultyDisk disk(fault);
+    if (!disk.unavailableBecause().isEmpty())
+        QSKIP(qPrintable(disk.unavailableBecause()));
+    const QString ini = iniPathOn(disk);
+    storeAsAnEarlierRunDid(ini);
+    const faults::FolderContent before = disk.content();
+
+    QVERIFY(disk.strike(ini));
+    bool wasReadable = false;
+    QString problem;
+    MerchantSettings loaded;
+    {
+        SettingsStore store(ini);
+        wasReadable = store.isReadable();
+        problem = store.problem();
+        loaded = loadMerchantSettings(store);
+        saveMerchantSettings(store, Changed);
+    }
+    QVERIFY(disk.clear(ini));
+
+    QCOMPARE(wasReadable, readable);
+    QVERIFY2(problem.contains(ini) && problem.contains(reason), qPrintable(problem));
+    QCOMPARE(loaded.eMail, readable ? Stored.eMail : QString(placeholderEmail));
+    QCOMPARE(disk.content(), before);
+}
+
 void SettingsStoreFaultsTest::unreadableFileIsNeverOverwritten_data() {
     QTest::addColumn<QByteArray>("bytes");
 
@@ -94,12 +138,9 @@ void SettingsStoreFaultsTest::unreadableFileIsNeverOverwritten_data() {
         QTest::addRow("4 KiB of random bytes, seed %u", seed) << faults::randomBytes(seed, 4096);
     QTest::addRow("a single random byte") << faults::randomBytes(4, 1);
     QTest::addRow("random bytes after a valid section") << "[Settings]\neMail=a@b\n" + faults::randomBytes(5, 64);
-    // Found by fuzzing: files that QSettings would rewrite into one the store then refuses for good. A carriage
-    // return alone ends a line for QSettings, and a key ending in a slash or made of a byte-order mark loses its
-    // name.
-    QTest::addRow("lines ended by carriage returns") << "[DropDowBox2\xEF\xBB\xBF; mine\r="_ba;
-    QTest::addRow("a key ending in a slash") << "Set1Box1/=Red\n[Settings]\neMail=a@b\n"_ba;
-    QTest::addRow("a byte-order mark for a key") << "[Settings]\neMail=a@b\n\xEF\xBB\xBF=\n"_ba;
+    QTest::addRow("a line of no kind before a carriage return") << "[DropDowBox2\xEF\xBB\xBF; mine\r="_ba;
+    QTest::addRow("a NUL byte in a value") << "[Settings]\neMail=a@b\0\n"_ba;
+    QTest::addRow("an escape byte in a value") << "[Settings]\neMail=\x1b[31ma@b\n"_ba;
 }
 
 void SettingsStoreFaultsTest::unreadableFileIsNeverOverwritten() {

@@ -2,6 +2,7 @@
 
 #include "IniFiles.h"
 
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -27,8 +28,9 @@ private slots:
     void readingCreatesNothing();
     void pendingValuesReachTheDiskOnDestruction();
     void keepsWhatAnotherCopyWrote();
-    void unparsableFileIsNeverWritten_data();
-    void unparsableFileIsNeverWritten();
+    void unreadableFileIsNeverWritten_data();
+    void unreadableFileIsNeverWritten();
+    void textThatNoLineHoldsKeepsItsOldLine();
     void unwritableStoreKeepsValuesInMemory_data();
     void unwritableStoreKeepsValuesInMemory();
     void problemIsReportedOnceAndClearsWhenFixed();
@@ -40,7 +42,7 @@ private:
 };
 
 void SettingsStoreTest::initTestCase() {
-    // QSettings fixes the user folder on first use, so it must be private from the start.
+    // The user's own store must be private from the start.
     static QTemporaryDir configHome;
     QVERIFY(configHome.isValid());
     m_configHome = configHome.path();
@@ -67,20 +69,16 @@ void SettingsStoreTest::namesMatchInAnyCase_data() {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("storedPath");
 
     QTest::addRow("upper-case file") << "[SETTINGS]\nEMAIL=old\n"_ba
                                      << "Settings"
-                                     << "eMail"
-                                     << "SETTINGS/EMAIL";
+                                     << "eMail";
     QTest::addRow("upper-case read") << "[Settings]\neMail=old\n"_ba
                                      << "SETTINGS"
-                                     << "EMAIL"
-                                     << "Settings/eMail";
+                                     << "EMAIL";
     QTest::addRow("lower-case file") << "[dropdowns]\nset1box1=old\n"_ba
                                      << "DropDowns"
-                                     << "Set1Box1"
-                                     << "dropdowns/set1box1";
+                                     << "Set1Box1";
 }
 
 // A save under another spelling must replace the stored entry, never add a twin that hides it.
@@ -88,7 +86,6 @@ void SettingsStoreTest::namesMatchInAnyCase() {
     QFETCH(QByteArray, file);
     QFETCH(QString, section);
     QFETCH(QString, key);
-    QFETCH(QString, storedPath);
     QVERIFY(writeIniFile(fileName(), file));
 
     SettingsStore store(fileName());
@@ -96,9 +93,7 @@ void SettingsStoreTest::namesMatchInAnyCase() {
     store.saveSetting(section, key, u"new"_s);
     QCOMPARE(store.getSetting(section.toLower(), key.toUpper(), u"default"_s), u"new"_s);
     QVERIFY(store.commit());
-
-    QCOMPARE(QSettings(fileName(), QSettings::IniFormat).allKeys(), QStringList{storedPath});
-    QCOMPARE(onDisk(fileName(), storedPath), u"new"_s);
+    QCOMPARE(readIniFile(fileName()), QByteArray(file).replace("=old", "=new"));
 }
 
 void SettingsStoreTest::textsSurviveARestart_data() {
@@ -106,12 +101,11 @@ void SettingsStoreTest::textsSurviveARestart_data() {
 
     QTest::addRow("empty") << "";
     QTest::addRow("blanks around") << "  Gift wrap  ";
-    QTest::addRow("comma, which QSettings would split") << "Red, Green";
-    QTest::addRow("quotes and backslash") << R"(say "hi" \ bye)";
+    QTest::addRow("comma") << "Red, Green";
+    QTest::addRow("quotes and backslash") << R"("say" "hi" \ bye)";
     QTest::addRow("comment and section marks") << "; [x] # y = z";
     QTest::addRow("leading at sign") << "@Variant(nothing)";
     QTest::addRow("non-ASCII") << u"Crème brûlée – 5 €"_s;
-    QTest::addRow("line break") << "two\nlines";
 }
 
 void SettingsStoreTest::textsSurviveARestart() {
@@ -133,13 +127,15 @@ void SettingsStoreTest::handEditedValuesReadAsTyped_data() {
 
     QTest::addRow("unquoted comma") << "txtNote=Red, Green"_ba
                                     << "Red, Green";
+    QTest::addRow("quoted, with escapes and a lone backslash") << R"(txtNote="\"a\" \\ \b")"_ba
+                                                               << R"("a" \ \b)";
     QTest::addRow("quoted") << "txtNote=\"Gift wrap\""_ba
                             << "Gift wrap";
     QTest::addRow("blanks around the equals sign") << "txtNote = Gift wrap "_ba
                                                    << "Gift wrap";
 }
 
-// QSettings reads an unquoted comma as a list; a value must not vanish because of it.
+// A value reads as typed: only a pair of enclosing quotes has escapes of its own.
 void SettingsStoreTest::handEditedValuesReadAsTyped() {
     QFETCH(QByteArray, line);
     QFETCH(QString, text);
@@ -165,7 +161,7 @@ void SettingsStoreTest::pendingValuesReachTheDiskOnDestruction() {
 void SettingsStoreTest::keepsWhatAnotherCopyWrote() {
     QVERIFY(writeIniFile(fileName(), "[Settings]\nItemName=Mug\n"));
     SettingsStore store(fileName());
-    QSettings(fileName(), QSettings::IniFormat).setValue(u"Settings/eMail"_s, u"other@example.com"_s);
+    QVERIFY(writeIniFile(fileName(), "[Settings]\nItemName=Mug\neMail=other@example.com\n"));
     store.saveSetting(u"Settings"_s, u"Price"_s, u"9.99"_s);
     QVERIFY(store.commit());
 
@@ -174,71 +170,81 @@ void SettingsStoreTest::keepsWhatAnotherCopyWrote() {
     QCOMPARE(onDisk(fileName(), u"Settings/Price"_s), u"9.99"_s);
 }
 
-void SettingsStoreTest::unparsableFileIsNeverWritten_data() {
+void SettingsStoreTest::unreadableFileIsNeverWritten_data() {
     QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("reason"); // empty when the file is fine
+    QTest::addColumn<QString>("reason");
 
-    const QString notALine = u"is not a section, a setting or a comment"_s;
-    QTest::addRow("comments, blank lines and CRLF are fine") << "; mine\r\n\r\n[Settings]\r\n eMail = a@b\r\n"_ba
-                                                             << "";
-    QTest::addRow("a byte-order mark is fine") << "\xEF\xBB\xBF[Settings]\neMail=a@b\n"_ba
-                                               << "";
-    QTest::addRow("keys before any section are fine") << "stray=1\n[Settings]\neMail=a@b\n"_ba
-                                                      << "";
     QTest::addRow("a line that is no setting") << "[Settings]\neMail=a@b\nhello\n"_ba
-                                               << "line 3 " + notALine;
-    QTest::addRow("a hash comment") << "# mine\n[Settings]\neMail=a@b\n"_ba
-                                    << "line 1 " + notALine;
-    QTest::addRow("an unclosed section") << "[Settings\neMail=a@b\n"_ba
-                                         << "line 1 " + notALine;
-    QTest::addRow("a key without a name") << "[Settings]\neMail=a@b\n=x\n"_ba
-                                          << "line 3 " + notALine;
-    QTest::addRow("bytes that are not UTF-8") << "[Settings]\neMail=caf\xe9@b\n"_ba
-                                              << "it is not UTF-8 text";
+                                               << "line 3 is not a section, a setting or a comment";
+    QTest::addRow("a NUL byte") << "[Settings]\neMail=a@b\0\n"_ba
+                                << "line 2 holds a control character (U+0000)";
+    QStringEncoder utf16(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
+    QTest::addRow("UTF-16") << QByteArray(utf16(u"[Settings]\neMail=a@b\n"_s)) << "line 1 is not UTF-8 text";
 }
 
-void SettingsStoreTest::unparsableFileIsNeverWritten() {
+void SettingsStoreTest::unreadableFileIsNeverWritten() {
     QFETCH(QByteArray, file);
     QFETCH(QString, reason);
     QVERIFY(writeIniFile(fileName(), file));
 
     SettingsStore store(fileName());
-    QVERIFY(store.getSetting(u"Settings"_s, u"eMail"_s, {}).contains(u'@')); // what can be read is still used
-    store.saveSetting(u"Settings"_s, u"eMail"_s, u"new@example.com"_s);
-    QCOMPARE(store.commit(), reason.isEmpty());
-    QCOMPARE(store.getSetting(u"Settings"_s, u"eMail"_s, {}), u"new@example.com"_s);
-    if (reason.isEmpty()) {
-        QCOMPARE(onDisk(fileName(), u"Settings/eMail"_s), u"new@example.com"_s);
-        return;
-    }
-    QCOMPARE(readIniFile(fileName()), file);
+    QVERIFY(!store.isReadable());
     QVERIFY2(store.problem().contains(QDir::toNativeSeparators(fileName())), qPrintable(store.problem()));
     QVERIFY2(store.problem().contains(reason), qPrintable(store.problem()));
+    // Nothing is taken from it: part of a damaged file could put a wrong e-mail into a form.
+    QCOMPARE(store.getSetting(u"Settings"_s, u"eMail"_s, u"default"_s), u"default"_s);
+    store.saveSetting(u"Settings"_s, u"eMail"_s, u"new@example.com"_s);
+    QVERIFY(!store.commit());
+    QCOMPARE(store.getSetting(u"Settings"_s, u"eMail"_s, {}), u"new@example.com"_s);
+    QCOMPARE(readIniFile(fileName()), file);
+}
+
+// A setting is one line: a text with a line break stays in memory, and everything else still reaches the disk.
+void SettingsStoreTest::textThatNoLineHoldsKeepsItsOldLine() {
+    QVERIFY(writeIniFile(fileName(), "[Settings]\ntxtNote=old\nItemName=Mug\n"));
+    SettingsStore store(fileName());
+    store.saveSetting(u"Settings"_s, u"txtNote"_s, u"two\nlines"_s);
+    store.saveSetting(u"Settings"_s, u"ItemName"_s, u"Lamp"_s);
+    QVERIFY(!store.commit());
+    QCOMPARE(readIniFile(fileName()), "[Settings]\ntxtNote=old\nItemName=Lamp\n"_ba);
+    QCOMPARE(store.getSetting(u"Settings"_s, u"txtNote"_s, {}), u"two\nlines"_s);
+    QVERIFY2(store.problem().contains(QDir::toNativeSeparators(fileName())), qPrintable(store.problem()));
+    QVERIFY2(store.problem().contains(u"Settings/txtNote"_s), qPrintable(store.problem()));
+
+    store.saveSetting(u"Settings"_s, u"txtNote"_s, u"one line"_s);
+    QVERIFY(store.commit());
+    QVERIFY(store.problem().isEmpty());
+    QCOMPARE(onDisk(fileName(), u"Settings/txtNote"_s), u"one line"_s);
 }
 
 void SettingsStoreTest::unwritableStoreKeepsValuesInMemory_data() {
     QTest::addColumn<QString>("blocker"); // relative to the temporary folder
     QTest::addColumn<bool>("blockerIsFolder");
+    QTest::addColumn<bool>("readable");
     QTest::addColumn<QString>("reason");
 
     // Root ignores permission bits, so the store is blocked by what stands where it should be.
-    QTest::addRow("the store's folder is a file") << "Trevanto" << false << "is a file, so no folder can be made";
-    QTest::addRow("the store's file is a folder") << "Trevanto/Trevanto.ini" << true << "it is a folder";
+    QTest::addRow("the store's folder is a file")
+        << "Trevanto" << false << true << "is a file, so no folder can be made";
+    QTest::addRow("the store's file is a folder") << "Trevanto/Trevanto.ini" << true << false << "it is a folder";
 }
 
+// Known from the start, before anything is typed that could not be kept.
 void SettingsStoreTest::unwritableStoreKeepsValuesInMemory() {
     QFETCH(QString, blocker);
     QFETCH(bool, blockerIsFolder);
+    QFETCH(bool, readable);
     QFETCH(QString, reason);
     const QString blockerPath = m_dir->filePath(blocker);
     QVERIFY(blockerIsFolder ? QDir().mkpath(blockerPath) : writeIniFile(blockerPath, "not a folder"));
 
     SettingsStore store(fileName());
+    QCOMPARE(store.isReadable(), readable);
+    QVERIFY2(store.problem().contains(QDir::toNativeSeparators(fileName())), qPrintable(store.problem()));
+    QVERIFY2(store.problem().contains(reason), qPrintable(store.problem()));
     store.saveSetting(u"Settings"_s, u"eMail"_s, u"shop@example.com"_s);
     QVERIFY(!store.commit());
     QCOMPARE(store.getSetting(u"Settings"_s, u"eMail"_s, {}), u"shop@example.com"_s);
-    QVERIFY2(store.problem().contains(QDir::toNativeSeparators(fileName())), qPrintable(store.problem()));
-    QVERIFY2(store.problem().contains(reason), qPrintable(store.problem()));
     QCOMPARE(QFileInfo(blockerPath).isDir(), blockerIsFolder);
 }
 
@@ -246,11 +252,10 @@ void SettingsStoreTest::problemIsReportedOnceAndClearsWhenFixed() {
     const QString blocker = m_dir->filePath(u"Trevanto"_s);
     QVERIFY(writeIniFile(blocker, "not a folder"));
     SettingsStore store(fileName());
-    QVERIFY(store.takeProblemToReport().isEmpty());
+    QVERIFY(!store.problem().isEmpty());
+    QCOMPARE(store.takeProblemToReport(), store.problem());
 
     store.saveSetting(u"Settings"_s, u"eMail"_s, u"shop@example.com"_s);
-    QVERIFY(!store.commit());
-    QCOMPARE(store.takeProblemToReport(), store.problem());
     QVERIFY(!store.commit());
     QVERIFY(store.takeProblemToReport().isEmpty());
 

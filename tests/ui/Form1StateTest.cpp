@@ -58,6 +58,8 @@ private slots:
     void storedValuesRestore_data();
     void storedValuesRestore();
     void keysInOtherLetterCasesAreFoundAndReplaced();
+    void handMadeFileKeepsItsText();
+    void editsReachTheDiskAfterAPause();
     void unloadWritesTheWindowBeforeClosingTheOthers();
     void storeProblemsAreToldOnce_data();
     void storeProblemsAreToldOnce();
@@ -83,7 +85,7 @@ private:
 };
 
 void Form1StateTest::initTestCase() {
-    // QSettings fixes the user folder on first use, so it must be private before anything reads it.
+    // The user's own store must be private before anything reads it.
     static QTemporaryDir configHome;
     QVERIFY(configHome.isValid());
     m_configHome = configHome.path();
@@ -160,7 +162,7 @@ void Form1StateTest::firstStartPromptsOnceAndWritesOnlyTheFlag() {
     start();
     QCOMPARE(m_dialogs->seen, QStringList{prompt});
     QCOMPARE(atPrompt, QStringList{u"options 1, main window 0"_s});
-    QCOMPARE(QSettings(fileName(), QSettings::IniFormat).allKeys(), QStringList{u"Settings/HasBeenRun"_s});
+    QCOMPARE(keysOnDisk(fileName()), QStringList{u"Settings/HasBeenRun"_s});
     QCOMPARE(onDisk(fileName(), u"Settings/HasBeenRun"_s), u"True"_s);
 
     // The dialog stays open beside the window, showing what the window's generator uses: the placeholder.
@@ -283,11 +285,13 @@ void Form1StateTest::windowComesBackAsItWasLeft() {
     const QStringList atExit = snapshot(*m_window);
 
     closeWindow(*m_window);
-    const QSettings disk(fileName(), QSettings::IniFormat);
+    const QStringList keys = keysOnDisk(fileName());
     for (const velmora::SettingKey& key : velmora::windowStateKeys())
-        QVERIFY2(disk.contains(key.section + u'/' + key.name), qPrintable(key.name + " was not written"));
-    for (const QString& entry : onDisk)
-        QCOMPARE(u"%1=%2"_s.arg(entry.section(u'=', 0, 0), disk.value(entry.section(u'=', 0, 0)).toString()), entry);
+        QVERIFY2(keys.contains(key.section + u'/' + key.name), qPrintable(key.name + " was not written"));
+    for (const QString& entry : onDisk) {
+        const QString path = entry.section(u'=', 0, 0);
+        QCOMPARE(u"%1=%2"_s.arg(path, ::onDisk(fileName(), path)), entry);
+    }
 
     m_window.reset();
     start();
@@ -345,14 +349,54 @@ void Form1StateTest::keysInOtherLetterCasesAreFoundAndReplaced() {
 
     typeInto(find<QLineEdit>(u"txtItemName"_s), u"Desk"_s);
     closeWindow(*m_window);
-    const QSettings disk(fileName(), QSettings::IniFormat);
-    QCOMPARE(disk.value(u"SETTINGS/ITEMNAME"_s).toString(), u"Desk"_s);
-    QCOMPARE(disk.value(u"dropdowns/SET1BOX1"_s).toString(), u"Red"_s);
+    const QStringList keys = keysOnDisk(fileName());
+    QVERIFY(keys.contains(u"SETTINGS/ITEMNAME"_s) && keys.contains(u"dropdowns/SET1BOX1"_s));
+    QCOMPARE(onDisk(fileName(), u"Settings/ItemName"_s), u"Desk"_s);
+    QCOMPARE(onDisk(fileName(), u"DropDowns/Set1Box1"_s), u"Red"_s);
     QStringList folded;
-    for (const QString& key : disk.allKeys())
+    for (const QString& key : keys)
         folded << key.toCaseFolded();
     folded.removeDuplicates();
-    QCOMPARE(folded.size(), disk.allKeys().size());
+    QCOMPARE(folded.size(), keys.size());
+}
+
+// Comments, blank lines, an unknown section and the file's own spelling of values outlive a session in which
+// one field was edited; backslashes are plain characters on the way into the form.
+void Form1StateTest::handMadeFileKeepsItsText() {
+    QByteArray settings = "; Velmora, set up by hand\n\n[Settings]\nHasBeenRun = True\n"
+                          "StoreLogo=\\\\server\\share\\logo.png\nPurchaseSuccessURL=C:\\shop\\logo\n"
+                          "txtNote = \"  Gift note  \"\n"_ba;
+    QByteArray dropDowns = "\n[Printer]\nPaper=A4\n\n[DropDowns]\n"_ba;
+    for (const velmora::SettingKey& key : velmora::windowStateKeys()) {
+        if (key.name == "txtNote"_L1)
+            continue; // written by hand above
+        const QString value = key.name == "ItemName"_L1 ? u"Mug"_s : QString(key.defaultText);
+        (key.section == "DropDowns"_L1 ? dropDowns : settings) += (key.name + u'=' + value + u'\n').toLatin1();
+    }
+    const QByteArray file = settings + dropDowns;
+    QVERIFY(writeIniFile(fileName(), file));
+
+    start();
+    QCOMPARE(find<QLineEdit>(u"txtNote"_s)->text(), u"  Gift note  "_s);
+    typeInto(find<QLineEdit>(u"txtItemName"_s), u"Lamp"_s);
+    clickOn(find(u"cmdMakeForm"_s));
+    const QString form = find<QPlainTextEdit>(u"txtCode"_s)->toPlainText();
+    QVERIFY2(form.contains(uR"(value="\\server\share\logo.png")"_s), qPrintable(form));
+    QVERIFY2(form.contains(uR"(value="C:\shop\logo")"_s), qPrintable(form));
+    closeWindow(*m_window);
+    QCOMPARE(readIniFile(fileName()), QByteArray(file).replace("ItemName=Mug", "ItemName=Lamp"));
+}
+
+// The display can go at any moment: a pause in editing puts the window on disk, without a close.
+void Form1StateTest::editsReachTheDiskAfterAPause() {
+    QVERIFY(writeIniFile(fileName(), "[Settings]\nHasBeenRun=True\n"_ba));
+    start();
+    typeInto(find<QLineEdit>(u"txtItemName"_s), u"Lamp"_s);
+    clickOn(find(u"chkNote"_s));
+    QCOMPARE(readIniFile(fileName()), "[Settings]\nHasBeenRun=True\n"_ba); // no write at every keystroke
+    QTRY_COMPARE(onDisk(fileName(), u"Settings/ItemName"_s), u"Lamp"_s);
+    QCOMPARE(onDisk(fileName(), u"Settings/chkNote"_s), u"0"_s);
+    QCOMPARE(keysOnDisk(fileName()).size(), 1 + int(velmora::windowStateKeys().size()));
 }
 
 // The About box and the dialog are watched as they close: by then the window's 36 keys must be on disk,
@@ -375,13 +419,13 @@ void Form1StateTest::unloadWritesTheWindowBeforeClosingTheOthers() {
         }
     } watch;
     watch.seen = [&](QObject* window) {
-        const QSettings disk(fileName(), QSettings::IniFormat);
+        const QStringList keys = keysOnDisk(fileName());
         int written = 0;
         for (const velmora::SettingKey& key : velmora::windowStateKeys())
-            written += disk.contains(key.section + u'/' + key.name);
+            written += keys.contains(key.section + u'/' + key.name);
         closes << u"%1: %2 window keys, eMail %3, item %4"_s.arg(window->objectName())
                       .arg(written)
-                      .arg(disk.value(u"Settings/eMail"_s).toString(), disk.value(u"Settings/ItemName"_s).toString());
+                      .arg(onDisk(fileName(), u"Settings/eMail"_s), onDisk(fileName(), u"Settings/ItemName"_s));
     };
     openWindows<frmOptions>().value(0)->installEventFilter(&watch);
     openWindows<frmAbout>().value(0)->installEventFilter(&watch);
@@ -395,17 +439,21 @@ void Form1StateTest::unloadWritesTheWindowBeforeClosingTheOthers() {
 
 void Form1StateTest::storeProblemsAreToldOnce_data() {
     QTest::addColumn<QString>("fault");
+    QTest::addColumn<bool>("firstRun"); // nothing stored, and readable: the prompt follows the notice
 
-    QTest::addRow("settings file is a folder") << u"folder"_s;
-    QTest::addRow("config folder is a file") << u"file in the way"_s;
-    QTest::addRow("read-only config folder") << u"read-only"_s;
-    QTest::addRow("unparsable file") << u"unparsable"_s;
+    QTest::addRow("settings file is a folder") << u"folder"_s << false;
+    QTest::addRow("config folder is a file") << u"file in the way"_s << true;
+    QTest::addRow("read-only config folder") << u"read-only"_s << false;
+    QTest::addRow("unparsable file") << u"unparsable"_s << false;
 }
 
+// Told before anything else, when the window starts, and never again.
 void Form1StateTest::storeProblemsAreToldOnce() {
     QFETCH(QString, fault);
+    QFETCH(bool, firstRun);
 
-    const QByteArray unparsable = "[Settings]\nHasBeenRun=True\nItemName=Lamp\nthis line is no setting\n"_ba;
+    // Without the first-run flag: a file that cannot be read says nothing of earlier runs.
+    const QByteArray unparsable = "[Settings]\nItemName=Lamp\nthis line is no setting\n"_ba;
     if (fault == u"folder") {
         QVERIFY(QDir().mkpath(fileName()));
     } else if (fault == u"file in the way") {
@@ -420,6 +468,8 @@ void Form1StateTest::storeProblemsAreToldOnce() {
     }
 
     start();
+    QCOMPARE(m_dialogs->seen.size(), firstRun ? 2 : 1);
+    QCOMPARE(m_dialogs->notices().value(0), m_dialogs->seen[0]);
     choose(*m_window, u"mnuOptions"_s);
     typeInto(find<QLineEdit>(u"txtItemName"_s), u"Desk"_s);
     typeInto(find<QLineEdit>(u"txtPrice"_s), u"5"_s);

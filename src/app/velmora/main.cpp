@@ -1,5 +1,6 @@
 #include "ui/DisplayCheck.h"
 #include "ui/Form1.h"
+#include "ui/TerminationSignals.h"
 
 #include <QApplication>
 
@@ -22,6 +23,8 @@ int main(int argc, char* argv[]) {
     // Lets the desktop match the windows to velmora.desktop, and so to its name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("velmora"));
     Form1 window;
+    velmora::TerminationSignals terminationSignals;
+    QObject::connect(&terminationSignals, &velmora::TerminationSignals::received, &window, &Form1::endSession);
     window.Form_Load();
     window.show();
     return app.exec();
