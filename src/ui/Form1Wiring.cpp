@@ -57,8 +57,7 @@ void Form1::wireEvents() {
     connect(control<QAction>(QStringLiteral("mnuOpen")), &QAction::triggered, this, &Form1::mnuOpen_Click);
     connect(control<QAction>(QStringLiteral("mnuOptions")), &QAction::triggered, this, &Form1::mnuOptions_Click);
     connect(control<QAction>(QStringLiteral("mnuAbout")), &QAction::triggered, this, &Form1::mnuAbout_Click);
-    connect(control<QAction>(QStringLiteral("mnuHelpOnline")), &QAction::triggered, this,
-            &Form1::mnuHelpOnline_Click);
+    connect(control<QAction>(QStringLiteral("mnuHelpOnline")), &QAction::triggered, this, &Form1::mnuHelpOnline_Click);
     connect(m_Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 
     auto* selectOnFocus = new SelectOnFocus(this);

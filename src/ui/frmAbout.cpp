@@ -57,7 +57,8 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
         label->move(fromTwips(row.left), fromTwips(row.top));
         label->adjustSize();
         // Fonts here run wider than the layout was drawn for: grow rather than clip a line.
-        needed = needed.expandedTo(QSize(label->geometry().right() + fromTwips(150), label->geometry().bottom() + fromTwips(120)));
+        needed = needed.expandedTo(
+            QSize(label->geometry().right() + fromTwips(150), label->geometry().bottom() + fromTwips(120)));
     }
     m_continue = findChild<QLabel*>(QStringLiteral("Label5"));
     m_continue->setCursor(Qt::PointingHandCursor);

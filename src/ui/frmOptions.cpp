@@ -4,8 +4,8 @@
 #include "store/MerchantStore.h"
 #include "store/SettingsStore.h"
 #include "ui/AppIcon.h"
-#include "ui/Twips.h"
 #include "ui/StoreProblemNotice.h"
+#include "ui/Twips.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

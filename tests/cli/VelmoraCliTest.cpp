@@ -381,9 +381,9 @@ void VelmoraCliTest::explainsItself() {
     const CliRun result = run({u"--help"_s}, *m_store);
     QCOMPARE(result.exit, int(CliExit::Done));
     QCOMPARE(result.err, QString());
-    for (const QString& word : {u"form"_s, u"link"_s, u"--email"_s, u"--store-logo"_s, u"--button-image"_s,
-                                u"--success-url"_s, u"--cancel-url"_s, u"--version"_s, u"ends the options"_s,
-                                u"Exit status"_s})
+    for (const QString& word :
+         {u"form"_s, u"link"_s, u"--email"_s, u"--store-logo"_s, u"--button-image"_s, u"--success-url"_s,
+          u"--cancel-url"_s, u"--version"_s, u"ends the options"_s, u"Exit status"_s})
         QVERIFY2(result.out.contains(word), qPrintable(word));
 }
 
