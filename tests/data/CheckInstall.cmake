@@ -28,8 +28,8 @@ execute_process(COMMAND "${VALIDATE}" "${desktop}" RESULT_VARIABLE status OUTPUT
 expect("the desktop entry does not validate:\n${report}" status EQUAL 0 AND NOT report)
 
 # The menu entry starts the program and shows the icon by name, so both names must match what is installed.
-file(STRINGS "${desktop}" exec REGEX "^Exec=")
-string(REGEX REPLACE "^Exec=([^ ]+).*" "\\1" exec "${exec}")
+file(STRINGS "${desktop}" exec_line REGEX "^Exec=")
+string(REGEX REPLACE "^Exec=([^ ]+).*" "\\1" exec "${exec_line}")
 if("velmora" IN_LIST PROGRAMS)
     expect("the desktop entry starts '${exec}', not the installed velmora" exec STREQUAL "velmora")
 endif()
@@ -46,3 +46,15 @@ expect("the 32x32 icon is not 32 x 32 (${size})" size STREQUAL "0000002000000020
 foreach(page index.html help.css)
     expect("the help page lacks ${page}" EXISTS "${PREFIX}/share/velmora/help/${page}")
 endforeach()
+
+# File managers offer Velmora for item files when the installed MIME description maps *.tqf to a type that the
+# desktop entry names. update-mime-database only warns about a broken description, so read what it built.
+find_program(UPDATE_MIME update-mime-database)
+expect("update-mime-database not found: install Debian's shared-mime-info" UPDATE_MIME)
+execute_process(COMMAND "${UPDATE_MIME}" "${PREFIX}/share/mime" OUTPUT_VARIABLE report ERROR_VARIABLE report)
+file(STRINGS "${PREFIX}/share/mime/globs2" item_glob REGEX ":\\*\\.tqf$")
+expect("no installed MIME description maps *.tqf to a type:\n${report}" item_glob)
+string(REGEX REPLACE "^[0-9]+:([^:]+):.*" "\\1" item_type "${item_glob}")
+file(STRINGS "${desktop}" desktop_types REGEX "^MimeType=")
+expect("the desktop entry does not name ${item_type}, the type of *.tqf" desktop_types MATCHES "[=;]${item_type};")
+expect("the desktop entry takes no file, so the file manager's file is lost" exec_line MATCHES " %[fFuU]( |$)")
