@@ -14,15 +14,15 @@ ItemRecord fullestRecord() {
     ItemRecord record;
     for (int i = 0; i < ItemFieldCount; ++i) {
         switch (ItemFields[i].kind) {
-        case ItemFieldKind::Text:
+        case ValueKind::Text:
             record[i] = QString(127, QChar(u'a' + i % 26));
             record[i][0] = QChar(u'é');
             record[i][1] = QChar(u'€');
             break;
-        case ItemFieldKind::CheckBox:
+        case ValueKind::CheckBox:
             record[i] = QStringLiteral("1");
             break;
-        case ItemFieldKind::OptionButton:
+        case ValueKind::Boolean:
             record[i] = QStringLiteral("0");
             break;
         }

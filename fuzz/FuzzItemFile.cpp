@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const ItemRecord& record = opened.record;
     for (int i = 0; i < ItemFieldCount; ++i) {
-        if (ItemFields[i].kind == ItemFieldKind::CheckBox) {
+        if (ItemFields[i].kind == ValueKind::CheckBox) {
             const int value = checkBoxValue(record[i]);
             FUZZ_CHECK(value >= 0 && value <= 2, shownRecord(record));
         }

@@ -5,8 +5,8 @@
 #include "StoreKeys.h"
 
 #include "store/IniDocument.h"
+#include "store/SettingValues.h"
 #include "store/SettingsStore.h"
-#include "store/TextForms.h"
 
 #include <QFile>
 
@@ -52,12 +52,10 @@ void checkValueComesBack(IniDocument document, const QString& value, const QStri
 void checkEveryKeyReads(const SettingsStore& store, const QString& details) {
     static const std::vector<SettingKey> keys = allSettingKeys();
     for (const SettingKey& key : keys) {
-        if (key.kind == SettingKind::CheckBox) {
-            const int state = readCheckBox(store, key);
-            FUZZ_CHECK(state >= 0 && state <= 2, details);
-        } else if (key.kind != SettingKind::Text) {
-            readBoolean(store, key);
-        }
+        const StoredValue value = readValue(store, key);
+        FUZZ_CHECK(kindOf(value) == key.kind, details);
+        if (key.kind == ValueKind::CheckBox)
+            FUZZ_CHECK(std::get<int>(value) >= 0 && std::get<int>(value) <= 2, details);
     }
 }
 

@@ -10,43 +10,45 @@ namespace velmora {
 
 using namespace Qt::StringLiterals;
 
+using enum ValueKind;
+
 constinit const std::array<ItemField, ItemFieldCount> ItemFields{{
-    {"txtItemName"_L1, ItemFieldKind::Text, "Item name"_L1},
-    {"txtItemID"_L1, ItemFieldKind::Text, "Item ID"_L1},
-    {"txtPrice"_L1, ItemFieldKind::Text, "Price"_L1},
-    {"txtShipping1"_L1, ItemFieldKind::Text, "Shipping, first item"_L1},
-    {"txtShippingAdd"_L1, ItemFieldKind::Text, "Shipping, each additional item"_L1},
-    {"chkOption1Active"_L1, ItemFieldKind::CheckBox, "Option set 1, in use"_L1},
-    {"txtOptName1"_L1, ItemFieldKind::Text, "Option set 1, name"_L1},
-    {"optSet1DropDown"_L1, ItemFieldKind::OptionButton, "Option set 1, Drop Down Menu"_L1},
-    {"optSet1TextBox"_L1, ItemFieldKind::OptionButton, "Option set 1, Text Box"_L1},
-    {"txtOptSet1(0)"_L1, ItemFieldKind::Text, "Option set 1, value 1"_L1},
-    {"txtOptSet1(1)"_L1, ItemFieldKind::Text, "Option set 1, value 2"_L1},
-    {"txtOptSet1(2)"_L1, ItemFieldKind::Text, "Option set 1, value 3"_L1},
-    {"txtOptSet1(3)"_L1, ItemFieldKind::Text, "Option set 1, value 4"_L1},
-    {"txtOptSet1(4)"_L1, ItemFieldKind::Text, "Option set 1, value 5"_L1},
-    {"txtOptSet1(5)"_L1, ItemFieldKind::Text, "Option set 1, value 6"_L1},
-    {"txtOptSet1(6)"_L1, ItemFieldKind::Text, "Option set 1, value 7"_L1},
-    {"txtOptSet1(7)"_L1, ItemFieldKind::Text, "Option set 1, value 8"_L1},
-    {"txtOptSet1(8)"_L1, ItemFieldKind::Text, "Option set 1, value 9"_L1},
-    {"txtOptSet1(9)"_L1, ItemFieldKind::Text, "Option set 1, value 10"_L1},
-    {"chkOption2Active"_L1, ItemFieldKind::CheckBox, "Option set 2, in use"_L1},
-    {"txtOptName2"_L1, ItemFieldKind::Text, "Option set 2, name"_L1},
-    {"optSet2DropDown"_L1, ItemFieldKind::OptionButton, "Option set 2, Drop Down Menu"_L1},
-    {"optSet2TextBox"_L1, ItemFieldKind::OptionButton, "Option set 2, Text Box"_L1},
-    {"txtOptSet2(0)"_L1, ItemFieldKind::Text, "Option set 2, value 1"_L1},
-    {"txtOptSet2(1)"_L1, ItemFieldKind::Text, "Option set 2, value 2"_L1},
-    {"txtOptSet2(2)"_L1, ItemFieldKind::Text, "Option set 2, value 3"_L1},
-    {"txtOptSet2(3)"_L1, ItemFieldKind::Text, "Option set 2, value 4"_L1},
-    {"txtOptSet2(4)"_L1, ItemFieldKind::Text, "Option set 2, value 5"_L1},
-    {"txtOptSet2(5)"_L1, ItemFieldKind::Text, "Option set 2, value 6"_L1},
-    {"txtOptSet2(6)"_L1, ItemFieldKind::Text, "Option set 2, value 7"_L1},
-    {"txtOptSet2(7)"_L1, ItemFieldKind::Text, "Option set 2, value 8"_L1},
-    {"txtOptSet2(8)"_L1, ItemFieldKind::Text, "Option set 2, value 9"_L1},
-    {"txtOptSet2(9)"_L1, ItemFieldKind::Text, "Option set 2, value 10"_L1},
-    {"chkShippingAddress"_L1, ItemFieldKind::CheckBox, "Buyer provides a shipping address"_L1},
-    {"chkNote"_L1, ItemFieldKind::CheckBox, "Buyer includes a note"_L1},
-    {"txtNote"_L1, ItemFieldKind::Text, "Note title"_L1},
+    {Text, "Item name"_L1},
+    {Text, "Item ID"_L1},
+    {Text, "Price"_L1},
+    {Text, "Shipping, first item"_L1},
+    {Text, "Shipping, each additional item"_L1},
+    {CheckBox, "Option set 1, in use"_L1},
+    {Text, "Option set 1, name"_L1},
+    {Boolean, "Option set 1, Drop Down Menu"_L1},
+    {Boolean, "Option set 1, Text Box"_L1},
+    {Text, "Option set 1, value 1"_L1},
+    {Text, "Option set 1, value 2"_L1},
+    {Text, "Option set 1, value 3"_L1},
+    {Text, "Option set 1, value 4"_L1},
+    {Text, "Option set 1, value 5"_L1},
+    {Text, "Option set 1, value 6"_L1},
+    {Text, "Option set 1, value 7"_L1},
+    {Text, "Option set 1, value 8"_L1},
+    {Text, "Option set 1, value 9"_L1},
+    {Text, "Option set 1, value 10"_L1},
+    {CheckBox, "Option set 2, in use"_L1},
+    {Text, "Option set 2, name"_L1},
+    {Boolean, "Option set 2, Drop Down Menu"_L1},
+    {Boolean, "Option set 2, Text Box"_L1},
+    {Text, "Option set 2, value 1"_L1},
+    {Text, "Option set 2, value 2"_L1},
+    {Text, "Option set 2, value 3"_L1},
+    {Text, "Option set 2, value 4"_L1},
+    {Text, "Option set 2, value 5"_L1},
+    {Text, "Option set 2, value 6"_L1},
+    {Text, "Option set 2, value 7"_L1},
+    {Text, "Option set 2, value 8"_L1},
+    {Text, "Option set 2, value 9"_L1},
+    {Text, "Option set 2, value 10"_L1},
+    {CheckBox, "Buyer provides a shipping address"_L1},
+    {CheckBox, "Buyer includes a note"_L1},
+    {Text, "Note title"_L1},
 }};
 
 double fieldNumber(QStringView text) {
@@ -61,16 +63,32 @@ int checkBoxValue(QStringView text) {
     return int(std::clamp(std::nearbyint(fieldNumber(text)), -1.0, 3.0));
 }
 
-bool optionButtonSelected(QStringView text) {
+bool booleanField(QStringView text) {
     return fieldNumber(text) != 0.0;
 }
 
-QString checkBoxField(int value) {
-    return QString::number(value);
+QString itemFieldText(const StoredValue& value) {
+    switch (kindOf(value)) {
+    case Text:
+        return std::get<QString>(value);
+    case CheckBox:
+        return QString::number(std::get<int>(value));
+    case Boolean:
+        return std::get<bool>(value) ? u"1"_s : u"0"_s;
+    }
+    Q_UNREACHABLE();
 }
 
-QString optionButtonField(bool selected) {
-    return selected ? u"1"_s : u"0"_s;
+StoredValue itemFieldValue(ValueKind kind, QStringView text) {
+    switch (kind) {
+    case Text:
+        return text.toString();
+    case CheckBox:
+        return checkBoxValue(text);
+    case Boolean:
+        return booleanField(text);
+    }
+    Q_UNREACHABLE();
 }
 
 namespace {
@@ -82,9 +100,9 @@ OptionSet optionSetFrom(const ItemRecord& record, int active) {
     OptionSet set;
     set.Active = checkBoxValue(record[Option1Active + offset]);
     set.Name = record[Option1Name + offset];
-    if (optionButtonSelected(record[Option1TextBox + offset]))
+    if (booleanField(record[Option1TextBox + offset]))
         set.Kind = OptionSetKind::TextBox;
-    else if (optionButtonSelected(record[Option1DropDown + offset]))
+    else if (booleanField(record[Option1DropDown + offset]))
         set.Kind = OptionSetKind::DropDown;
     for (int i = 0; i < int(set.Values.size()); ++i)
         set.Values[i] = record[Option1Values + offset + i];

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/CartItem.h"
+#include "store/StoredValue.h"
 
 #include <QLatin1StringView>
 #include <QString>
@@ -14,16 +15,9 @@ inline constexpr int ItemFieldCount = 36;
 // One item as an item file holds it: the 36 field texts, in file order.
 using ItemRecord = std::array<QString, ItemFieldCount>;
 
-// How a field's control holds its value, and so how the field is written and read back.
-enum class ItemFieldKind {
-    Text,         // the control's text, as it stands
-    CheckBox,     // the check-box value in decimal: "0", "1" or "2" (grayed)
-    OptionButton, // "1" when the button is selected, else "0"
-};
-
+// A field holds a text as it stands, a check-box state in decimal ("0", "1" or "2") or a boolean as "1" or "0".
 struct ItemField {
-    QLatin1StringView control; // objectName of the main window's control
-    ItemFieldKind kind;
+    ValueKind kind;
     QLatin1StringView label; // how messages name the field
 };
 
@@ -50,9 +44,7 @@ enum : int {
 };
 } // namespace ItemFieldIndex
 
-// The fields in file order. Opening an item assigns the controls in this same order, and the order matters:
-// each check box and option button runs its handler as it is assigned, and set 1's check box, which takes set 2
-// down when it clears, must come before set 2's own check box puts it back.
+// The fields in file order.
 extern const std::array<ItemField, ItemFieldCount> ItemFields;
 
 // The number a field reads as: the number at the start of its text, leading blanks skipped, in the C notation;
@@ -63,15 +55,15 @@ double fieldNumber(QStringView text);
 // refuses records whose check-box fields round to anything but 0, 1 or 2; beyond that range this gives -1 or 3.
 int checkBoxValue(QStringView text);
 
-// An option-button field: selected when its number is not 0.
-bool optionButtonSelected(QStringView text);
+// A boolean field: true when its number is not 0.
+bool booleanField(QStringView text);
 
-// The fields as saving writes them.
-QString checkBoxField(int value);
-QString optionButtonField(bool selected);
+// A value as an item file holds it, and a field's text read back as a value of its kind.
+QString itemFieldText(const StoredValue& value);
+StoredValue itemFieldValue(ValueKind kind, QStringView text);
 
 // The item the main window holds once this record has been opened into it. The kind follows the order in which
-// the buttons are assigned: a selected Text Box wins over a selected Drop Down Menu, and neither leaves no kind.
+// the window assigns the kind fields: a set Text Box wins over a set Drop Down Menu, and neither leaves no kind.
 CartItem cartItemFromRecord(const ItemRecord& record);
 
 } // namespace velmora

@@ -105,7 +105,7 @@ QString wholeRecordProblem(QByteArrayView bytes, QByteArrayView line) {
 QString checkBoxRefusals(const ItemRecord& record) {
     QStringList refusals;
     for (int i = 0; i < ItemFieldCount; ++i) {
-        if (ItemFields[i].kind != ItemFieldKind::CheckBox)
+        if (ItemFields[i].kind != ValueKind::CheckBox)
             continue;
         if (const int value = checkBoxValue(record[i]); value < 0 || value > 2)
             refusals << u"\"%1\" reads \"%2\", and a check box holds only 0, 1 or 2"_s.arg(ItemFields[i].label,

@@ -1,34 +1,53 @@
 #pragma once
 
+#include "model/MerchantSettings.h"
+#include "store/StoredValue.h"
+
 #include <QLatin1StringView>
 #include <span>
 
 namespace velmora {
 
-enum class SettingKind {
-    Text,
-    Boolean,      // "True" / "False"
-    CheckBox,     // "0" unchecked, "1" checked, "2" greyed
-    OptionButton, // selected or not, as a boolean
-};
-
-// One stored value: where it lives, how it converts, what an absent key reads as, and for the main window's
-// keys the objectName of the control that shows it.
+// One stored value: where it lives, how it converts, what an absent key reads as, and for a merchant key the field
+// of MerchantSettings it fills.
 struct SettingKey {
     QLatin1StringView section;
     QLatin1StringView name;
-    SettingKind kind;
+    ValueKind kind;
     QLatin1StringView defaultText;
-    QLatin1StringView control;
+    QString MerchantSettings::*merchantField = nullptr;
 };
 
 inline constexpr QLatin1StringView placeholderEmail{"your-paypal-email@example.com"};
-inline constexpr std::size_t merchantKeyCount = 5;
 inline constexpr std::size_t windowStateKeyCount = 36;
 
+// Positions in windowStateKeys(), for code that names a key of the main window.
+namespace WindowStateKey {
+enum : int {
+    ItemName,
+    ItemID,
+    Price,
+    Shipping1,
+    Shipping2,
+    UseOption1,
+    UseOption2,
+    Option1Name,
+    Option2Name,
+    Option1DropDown,
+    Option1TextBox,
+    Option2DropDown,
+    Option2TextBox,
+    Set1Box1,                 // ten keys
+    Set2Box1 = Set1Box1 + 10, // ten keys
+    ShippingAddress = Set2Box1 + 10,
+    Note,
+    NoteTitle,
+};
+} // namespace WindowStateKey
+
 // "eMail", "StoreLogo", "PurchaseSuccessURL", "PurchaseCancelURL", "ButtonImageURL": the order of every
-// read and write of the merchant settings.
-std::span<const SettingKey, merchantKeyCount> merchantKeys();
+// read and write of the merchant settings. Each fills its field of MerchantSettings.
+std::span<const SettingKey> merchantKeys();
 // "HasBeenRun", the first-run flag.
 const SettingKey& hasBeenRunKey();
 // The main window's 36 keys in the order they are restored and saved.

@@ -3,17 +3,13 @@
 #include "generate/ButtonForm.h"
 #include "generate/CartLink.h"
 #include "ui/AppIcon.h"
-#include "ui/ApplicationTitle.h"
-#include "ui/ControlState.h"
+#include "ui/BuiltControls.h"
+#include "ui/Dialogs.h"
 
-#include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QTimer>
 
 using velmora::CartItem;
@@ -23,10 +19,11 @@ Form1::Form1(QWidget* parent) : Form1(velmora::SettingsStore::userFileName(), pa
 Form1::Form1(const QString& storeFile, QWidget* parent) : QMainWindow(parent), m_store(storeFile) {
     setWindowTitle(QStringLiteral("Velmora for the Paypal Shopping Cart System."));
     setWindowIcon(velmora::appIcon());
-    buildControls();
-    buildMenus();
-    findControls();
-    wireEvents();
+    velmora::BuiltControls built;
+    buildControls(built);
+    buildMenus(built);
+    takeControls(built);
+    wireEvents(built);
     saveStateAfterEdits();
 }
 
@@ -51,8 +48,10 @@ void Form1::publish(const QString& text) {
     clipboard->setText(text);
     // Another program can hold or grab the clipboard; then the notice would tell a falsehood.
     if (clipboard->text() != text) {
-        QMessageBox::warning(this, velmora::applicationTitle(),
-                             QStringLiteral("The text could not be put on the clipboard. Copy it from the code box."));
+        velmora::showMessage(
+            {.text = QStringLiteral("The text could not be put on the clipboard. Copy it from the code box."),
+             .icon = QMessageBox::Warning,
+             .parent = this});
         return;
     }
     // A running notice carries on undisturbed; restarting the timer would stretch it.
@@ -73,34 +72,4 @@ void Form1::Timer1_Timer() {
         m_lblCopiedtoClipboard->hide();
         DaInteger = 0;
     }
-}
-
-QString Form1::controlText(const QString& name) const {
-    const auto* edit = control<QLineEdit>(name);
-    return edit ? edit->text() : QString();
-}
-
-void Form1::setControlText(const QString& name, const QString& text) {
-    if (auto* edit = control<QLineEdit>(name))
-        velmora::assignText(*edit, text);
-}
-
-int Form1::checkValue(const QString& name) const {
-    const auto* box = control<QCheckBox>(name);
-    return box ? velmora::checkValue(*box) : 0;
-}
-
-bool Form1::setCheckValue(const QString& name, int value) {
-    auto* box = control<QCheckBox>(name);
-    return box && velmora::setCheckValue(*box, value);
-}
-
-bool Form1::isSelected(const QString& name) const {
-    const auto* button = control<QRadioButton>(name);
-    return button && button->isChecked();
-}
-
-void Form1::setSelected(const QString& name, bool selected) {
-    if (auto* button = control<QRadioButton>(name))
-        velmora::setSelected(*button, selected);
 }

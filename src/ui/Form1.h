@@ -21,6 +21,10 @@ class QTimer;
 class frmAbout;
 class frmOptions;
 
+namespace velmora {
+class BuiltControls;
+} // namespace velmora
+
 // The main window: the merchant describes one item in its fields and turns it into a button form or a link.
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -64,11 +68,11 @@ private:
     };
 
     // Form1Layout.cpp
-    void buildControls();
-    void buildMenus();
-    // Form1Wiring.cpp
-    void findControls();
-    void wireEvents();
+    void buildControls(velmora::BuiltControls& built);
+    void buildMenus(velmora::BuiltControls& built);
+    // Form1Wiring.cpp: the built controls taken up by name once, then every event connected to its handler.
+    void takeControls(const velmora::BuiltControls& built);
+    void wireEvents(const velmora::BuiltControls& built);
 
     // Form1Fields.cpp
     void chkNote_Click(int value);
@@ -113,19 +117,6 @@ private:
     void mnuHelpOnline_Click();
     void closeOtherWindows();
 
-    // Any control by its objectName, for the tables that restore or load the window.
-    QString controlText(const QString& name) const;
-    void setControlText(const QString& name, const QString& text);
-    int checkValue(const QString& name) const;
-    bool setCheckValue(const QString& name, int value);
-    bool isSelected(const QString& name) const;
-    void setSelected(const QString& name, bool selected);
-    template <class Control> Control* control(const QString& name) const {
-        auto* found = findChild<Control*>(name);
-        Q_ASSERT_X(found, "Form1::control", qPrintable(name));
-        return found;
-    }
-
     velmora::SettingsStore m_store;
     velmora::MerchantSettings m_settings;
     // Each made on first use, shown again while open.
@@ -135,6 +126,8 @@ private:
     bool m_loaded = false;              // the controls hold the user's item, restored by the load step
     QTimer* m_stateSaveTimer = nullptr; // runs from an edit until the user pauses
 
+    // The controls of the item, by item field, as itemControls() names them; the others by their own names.
+    std::array<QWidget*, velmora::ItemFieldCount> m_itemControls{};
     std::array<OptionSetControls, 2> m_sets;
     QCheckBox* m_chkNote = nullptr;
     QLineEdit* m_txtNote = nullptr;

@@ -2,7 +2,7 @@
 // Every handler also runs when code assigns the control, so restoring or opening an item relies on them.
 #include "ui/Form1.h"
 
-#include "ui/ControlState.h"
+#include "ui/ControlValues.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -86,8 +86,8 @@ void Form1::cmdClearOptions2_Click() {
 
 // Empties the texts of the item; flags, kinds and the note title are left as they are.
 void Form1::cmdClearAll_Click() {
-    for (const char* name : {"txtItemName", "txtItemID", "txtPrice", "txtShipping1", "txtShippingAdd"})
-        setControlText(QString::fromLatin1(name), {});
+    for (int field = velmora::ItemFieldIndex::ItemName; field <= velmora::ItemFieldIndex::Shipping2; ++field)
+        velmora::setControlValue(*m_itemControls[field], QString());
     for (OptionSetControls& set : m_sets)
         clearOptionSet(set);
 }

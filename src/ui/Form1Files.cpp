@@ -2,49 +2,25 @@
 #include "ui/Form1.h"
 
 #include "store/ItemFile.h"
-#include "ui/ApplicationTitle.h"
-
-#include <QMessageBox>
+#include "ui/ControlValues.h"
+#include "ui/Dialogs.h"
+#include "ui/ItemControls.h"
 
 using namespace velmora;
 
-// Reads the controls in file order, each as its kind of field writes it.
 ItemRecord Form1::BuildItemRecord() const {
     ItemRecord record;
-    for (int i = 0; i < ItemFieldCount; ++i) {
-        const QString name = ItemFields[i].control;
-        switch (ItemFields[i].kind) {
-        case ItemFieldKind::Text:
-            record[i] = controlText(name);
-            break;
-        case ItemFieldKind::CheckBox:
-            record[i] = checkBoxField(checkValue(name));
-            break;
-        case ItemFieldKind::OptionButton:
-            record[i] = optionButtonField(isSelected(name));
-            break;
-        }
-    }
+    for (const ItemControl& row : itemControls())
+        record[row.field] = itemFieldText(controlValue(*m_itemControls[row.field], row.kind));
     return record;
 }
 
 // Assigns the controls in file order, so each check box and option button runs its handler in that order:
-// set 1's box takes set 2 down before set 2's own box may bring it back.
+// set 1's box takes set 2 down before set 2's own box may bring it back. The reader has refused check-box values
+// a box cannot hold.
 void Form1::LoadItemRecord(const ItemRecord& record) {
-    for (int i = 0; i < ItemFieldCount; ++i) {
-        const QString name = ItemFields[i].control;
-        switch (ItemFields[i].kind) {
-        case ItemFieldKind::Text:
-            setControlText(name, record[i]);
-            break;
-        case ItemFieldKind::CheckBox:
-            setCheckValue(name, checkBoxValue(record[i])); // the reader has refused values a box cannot hold
-            break;
-        case ItemFieldKind::OptionButton:
-            setSelected(name, optionButtonSelected(record[i]));
-            break;
-        }
-    }
+    for (const ItemControl& row : itemControls())
+        setControlValue(*m_itemControls[row.field], itemFieldValue(row.kind, record[row.field]));
 }
 
 void Form1::mnuSave_Click() {
@@ -77,17 +53,13 @@ QString Form1::chooseItemFile(QFileDialog::AcceptMode mode) {
         m_CommonDialog1 = new QFileDialog(this);
         m_CommonDialog1->setObjectName(QStringLiteral("CommonDialog1"));
     }
-    QFileDialog& dialog = *m_CommonDialog1;
-    dialog.setNameFilter(QStringLiteral("Kestrine Files (*.tqf)"));
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (dialog.exec() != QDialog::Accepted)
-        return {};
-    return dialog.selectedFiles().value(0);
+    m_CommonDialog1->setNameFilter(QStringLiteral("Kestrine Files (*.tqf)"));
+    m_CommonDialog1->setAcceptMode(mode);
+    m_CommonDialog1->setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    return chooseFileName(*m_CommonDialog1);
 }
 
 void Form1::showFileProblem(const QString& message) {
-    QMessageBox box(QMessageBox::Warning, velmora::applicationTitle(), message, QMessageBox::Ok, this);
-    box.setObjectName(QStringLiteral("ItemFileProblem"));
-    box.exec();
+    showMessage(
+        {.text = message, .icon = QMessageBox::Warning, .parent = this, .name = QStringLiteral("ItemFileProblem")});
 }

@@ -1,7 +1,8 @@
 // The window's controls and menus, built from tables that mirror the layout they describe.
 #include "ui/Form1.h"
 
-#include "ui/ControlState.h"
+#include "ui/BuiltControls.h"
+#include "ui/ControlValues.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -405,7 +406,7 @@ QFont layoutFont(const std::vector<ControlRow>& rows) {
 
 } // namespace
 
-void Form1::buildControls() {
+void Form1::buildControls(BuiltControls& built) {
     std::vector<ControlRow> rows = windowRows();
     for (int set : {1, 2})
         std::ranges::move(frameRows(set), std::back_inserter(rows));
@@ -417,9 +418,10 @@ void Form1::buildControls() {
 
     std::vector<std::pair<int, QWidget*>> tabOrder;
     for (const ControlRow& row : rows) {
-        QWidget* parent = row.frame.isEmpty() ? client : client->findChild<QWidget*>(row.frame);
+        QWidget* parent = row.frame.isEmpty() ? client : &built.get<QWidget>(row.frame);
         QWidget* widget = createControl(row, parent);
         applyLooks(row, widget);
+        built.add(*widget);
         tabOrder.emplace_back(row.tabIndex, widget);
     }
     chainTabOrder(std::move(tabOrder));
@@ -429,28 +431,35 @@ void Form1::buildControls() {
     m_Timer1->setInterval(300);
 }
 
-void Form1::buildMenus() {
-    const auto addItem = [](QWidget* menu, const char* name, const QString& caption) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        return action;
+// The menu tree, in the order shown. "&" marks the access key of the following letter.
+void Form1::buildMenus(BuiltControls& built) {
+    enum Level { Menu, InMenu, OnBar }; // a menu on the bar, a command in the menu above, a command on the bar
+    struct MenuRow {
+        const char* name;
+        QString caption;
+        Level level;
     };
-    const auto addMenu = [this](const char* name, const QString& caption) {
-        QMenu* menu = menuBar()->addMenu(caption);
-        menu->setObjectName(QString::fromLatin1(name));
-        return menu;
+    const MenuRow rows[] = {
+        {"mnuFile", QStringLiteral("&File"), Menu},
+        {"mnuNew", QStringLiteral("&New (clear all)"), InMenu},
+        {"mnuSave", QStringLiteral("&Save this  Item as..."), InMenu},
+        {"mnuOpen", QStringLiteral("&Open an Item"), InMenu},
+        {"mnuOptions", QStringLiteral("&Options"), OnBar},
+        {"mnuAbout", QStringLiteral("&About"), OnBar},
+        {"mnuHelp", QStringLiteral("&Help"), Menu},
+        {"mnuHelpOnline", QStringLiteral("Help Online"), InMenu},
     };
 
-    QMenu* mnuFile = addMenu("mnuFile", QStringLiteral("&File"));
-    connect(addItem(mnuFile, "mnuNew", QStringLiteral("&New (clear all)")), &QAction::triggered, this,
-            &Form1::mnuNew_Click);
-    addItem(mnuFile, "mnuSave", QStringLiteral("&Save this  Item as..."));
-    addItem(mnuFile, "mnuOpen", QStringLiteral("&Open an Item"));
-    // Options and About are commands on the bar itself, not menus.
-    addItem(menuBar(), "mnuOptions", QStringLiteral("&Options"));
-    addItem(menuBar(), "mnuAbout", QStringLiteral("&About"));
-    QMenu* mnuHelp = addMenu("mnuHelp", QStringLiteral("&Help"));
-    addItem(mnuHelp, "mnuHelpOnline", QStringLiteral("Help Online"));
+    QMenu* menu = nullptr;
+    for (const MenuRow& row : rows) {
+        QObject* item = nullptr;
+        if (row.level == Menu)
+            item = menu = menuBar()->addMenu(row.caption);
+        else
+            item = (row.level == InMenu ? static_cast<QWidget*>(menu) : menuBar())->addAction(row.caption);
+        item->setObjectName(QLatin1StringView(row.name));
+        built.add(*item);
+    }
 
     // The layout gives the client area; the menu bar comes on top of it.
     const QRect clientArea = fromTwips({QPoint(), kClientTwips});

@@ -4,19 +4,16 @@
 #include "ui/Form1.h"
 
 #include "store/MerchantStore.h"
-#include "store/SettingKeys.h"
-#include "store/TextForms.h"
-#include "ui/ApplicationTitle.h"
+#include "store/SettingValues.h"
+#include "ui/ControlValues.h"
+#include "ui/Dialogs.h"
+#include "ui/ItemControls.h"
 #include "ui/StoreProblemNotice.h"
 #include "ui/frmAbout.h"
 #include "ui/frmOptions.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QRadioButton>
 #include <QTimer>
 
 using namespace velmora;
@@ -34,9 +31,7 @@ void Form1::Form_Load() {
     noticeStoreProblem(m_store);
     if (m_store.isReadable() && !hasBeenRun(m_store)) {
         frmOptions::showInstance(m_options, m_store, m_settings, this);
-        QMessageBox prompt(QMessageBox::NoIcon, velmora::applicationTitle(),
-                           QStringLiteral("Please fill in your information."), QMessageBox::Ok);
-        prompt.exec();
+        showMessage({.text = QStringLiteral("Please fill in your information.")});
         recordFirstRun(m_store);
     }
     restoreWindowState();
@@ -59,15 +54,8 @@ void Form1::saveStateAfterEdits() {
         if (m_loaded)
             m_stateSaveTimer->start();
     };
-    for (const SettingKey& key : windowStateKeys()) {
-        QWidget* widget = control<QWidget>(key.control);
-        if (auto* edit = qobject_cast<QLineEdit*>(widget))
-            connect(edit, &QLineEdit::textChanged, this, edited);
-        else if (auto* box = qobject_cast<QCheckBox*>(widget))
-            connect(box, &QCheckBox::stateChanged, this, edited);
-        else if (auto* button = qobject_cast<QRadioButton*>(widget))
-            connect(button, &QRadioButton::toggled, this, edited);
-    }
+    for (QWidget* control : m_itemControls)
+        onValueChanged(*control, this, edited);
     // The desktop session's own request before it ends.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { saveWindowState(); });
 }
@@ -75,21 +63,8 @@ void Form1::saveStateAfterEdits() {
 // Assigning a check box or kind button runs its handler, so the sets and the note title fall into line
 // in table order, exactly as the user's own clicks would have left them.
 void Form1::restoreWindowState() {
-    for (const SettingKey& key : windowStateKeys()) {
-        const QString name = key.control;
-        switch (key.kind) {
-        case SettingKind::Text:
-            setControlText(name, readText(m_store, key));
-            break;
-        case SettingKind::CheckBox:
-            setCheckValue(name, readCheckBox(m_store, key));
-            break;
-        case SettingKind::OptionButton:
-        case SettingKind::Boolean:
-            setSelected(name, readBoolean(m_store, key));
-            break;
-        }
-    }
+    for (const ItemControl* row : itemControlsInStoreOrder())
+        setControlValue(*m_itemControls[row->field], readValue(m_store, windowStateKeys()[row->key]));
 }
 
 // Every key on every close, hidden and disabled controls included, so nothing typed is lost.
@@ -97,21 +72,8 @@ void Form1::saveWindowState() {
     // Before the load step has restored it the window holds its layout's texts, not the user's item.
     if (!m_loaded)
         return;
-    for (const SettingKey& key : windowStateKeys()) {
-        const QString name = key.control;
-        switch (key.kind) {
-        case SettingKind::Text:
-            writeText(m_store, key, controlText(name));
-            break;
-        case SettingKind::CheckBox:
-            writeCheckBox(m_store, key, checkValue(name));
-            break;
-        case SettingKind::OptionButton:
-        case SettingKind::Boolean:
-            writeBoolean(m_store, key, isSelected(name));
-            break;
-        }
-    }
+    for (const ItemControl* row : itemControlsInStoreOrder())
+        writeValue(m_store, windowStateKeys()[row->key], controlValue(*m_itemControls[row->field], row->kind));
     m_store.commit();
 }
 

@@ -1,8 +1,10 @@
 // Which event runs which behaviour: the handlers of the window's controls, and the focus reactions of its fields.
 #include "ui/Form1.h"
 
-#include "ui/ControlState.h"
+#include "ui/BuiltControls.h"
+#include "ui/ControlValues.h"
 #include "ui/FieldFocus.h"
+#include "ui/ItemControls.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -15,29 +17,38 @@
 
 using namespace velmora;
 
-void Form1::findControls() {
+void Form1::takeControls(const BuiltControls& built) {
+    for (const ItemControl& row : itemControls()) {
+        QWidget& control = built.get<QWidget>(row.name);
+        // A row that disagreed with its control or with the formats would save and restore the wrong text.
+        if (!holdsKind(control, row.kind) || ItemFields[row.field].kind != row.kind ||
+            windowStateKeys()[row.key].kind != row.kind)
+            qFatal("The item's control %s does not hold the kind of value its field and key do", row.name.data());
+        m_itemControls[row.field] = &control;
+    }
+
     for (int set : {1, 2}) {
         OptionSetControls& controls = m_sets[set - 1];
         const auto name = [set](const char* pattern) { return QString::fromLatin1(pattern).arg(set); };
-        controls.use = control<QCheckBox>(name("chkOption%1Active"));
-        controls.name = control<QLineEdit>(name("txtOptName%1"));
-        controls.nameLabel = control<QLabel>(set == 1 ? QStringLiteral("Label11") : QStringLiteral("Label12"));
-        controls.dropDown = control<QRadioButton>(name("optSet%1DropDown"));
-        controls.textBox = control<QRadioButton>(name("optSet%1TextBox"));
-        controls.clear = control<QPushButton>(name("cmdClearOptions%1"));
+        controls.use = &built.get<QCheckBox>(name("chkOption%1Active"));
+        controls.name = &built.get<QLineEdit>(name("txtOptName%1"));
+        controls.nameLabel = &built.get<QLabel>(set == 1 ? QStringLiteral("Label11") : QStringLiteral("Label12"));
+        controls.dropDown = &built.get<QRadioButton>(name("optSet%1DropDown"));
+        controls.textBox = &built.get<QRadioButton>(name("optSet%1TextBox"));
+        controls.clear = &built.get<QPushButton>(name("cmdClearOptions%1"));
         for (int i = 0; i < 10; ++i) {
-            controls.values[i] = control<QLineEdit>(name("txtOptSet%1(%2)").arg(i));
-            controls.numbers[i] = control<QLabel>(QStringLiteral("Label6(%1)").arg(set == 1 ? i : 19 - i));
+            controls.values[i] = &built.get<QLineEdit>(name("txtOptSet%1(%2)").arg(i));
+            controls.numbers[i] = &built.get<QLabel>(QStringLiteral("Label6(%1)").arg(set == 1 ? i : 19 - i));
         }
     }
-    m_chkNote = control<QCheckBox>(QStringLiteral("chkNote"));
-    m_txtNote = control<QLineEdit>(QStringLiteral("txtNote"));
-    m_cmdMakeLink = control<QPushButton>(QStringLiteral("cmdMakeLink"));
-    m_txtCode = control<QPlainTextEdit>(QStringLiteral("txtCode"));
-    m_lblCopiedtoClipboard = control<QLabel>(QStringLiteral("lblCopiedtoClipboard"));
+    m_chkNote = &built.get<QCheckBox>(QStringLiteral("chkNote"));
+    m_txtNote = &built.get<QLineEdit>(QStringLiteral("txtNote"));
+    m_cmdMakeLink = &built.get<QPushButton>(QStringLiteral("cmdMakeLink"));
+    m_txtCode = &built.get<QPlainTextEdit>(QStringLiteral("txtCode"));
+    m_lblCopiedtoClipboard = &built.get<QLabel>(QStringLiteral("lblCopiedtoClipboard"));
 }
 
-void Form1::wireEvents() {
+void Form1::wireEvents(const BuiltControls& built) {
     onCheckValueChanged(*m_chkNote, this, [this](int value) { chkNote_Click(value); });
     onCheckValueChanged(*m_sets[0].use, this, [this](int value) { chkOption1Active_Click(value); });
     onCheckValueChanged(*m_sets[1].use, this, [this](int value) { chkOption2Active_Click(value); });
@@ -46,30 +57,35 @@ void Form1::wireEvents() {
     onSelected(*m_sets[1].dropDown, this, [this] { optSet2DropDown_Click(); });
     onSelected(*m_sets[1].textBox, this, [this] { optSet2TextBox_Click(); });
 
-    connect(m_sets[0].clear, &QPushButton::clicked, this, &Form1::cmdClearOptions1_Click);
-    connect(m_sets[1].clear, &QPushButton::clicked, this, &Form1::cmdClearOptions2_Click);
-    connect(control<QPushButton>(QStringLiteral("cmdClearAll")), &QPushButton::clicked, this,
-            &Form1::cmdClearAll_Click);
-    connect(control<QPushButton>(QStringLiteral("cmdMakeForm")), &QPushButton::clicked, this,
-            &Form1::cmdMakeForm_Click);
-    connect(m_cmdMakeLink, &QPushButton::clicked, this, &Form1::cmdMakeLink_Click);
-    connect(control<QAction>(QStringLiteral("mnuSave")), &QAction::triggered, this, &Form1::mnuSave_Click);
-    connect(control<QAction>(QStringLiteral("mnuOpen")), &QAction::triggered, this, &Form1::mnuOpen_Click);
-    connect(control<QAction>(QStringLiteral("mnuOptions")), &QAction::triggered, this, &Form1::mnuOptions_Click);
-    connect(control<QAction>(QStringLiteral("mnuAbout")), &QAction::triggered, this, &Form1::mnuAbout_Click);
-    connect(control<QAction>(QStringLiteral("mnuHelpOnline")), &QAction::triggered, this, &Form1::mnuHelpOnline_Click);
+    // The commands: buttons run on a click, menu items when chosen.
+    const std::pair<const char*, void (Form1::*)()> commands[] = {
+        {"cmdMakeForm", &Form1::cmdMakeForm_Click},
+        {"cmdMakeLink", &Form1::cmdMakeLink_Click},
+        {"cmdClearAll", &Form1::cmdClearAll_Click},
+        {"cmdClearOptions1", &Form1::cmdClearOptions1_Click},
+        {"cmdClearOptions2", &Form1::cmdClearOptions2_Click},
+        {"mnuNew", &Form1::mnuNew_Click},
+        {"mnuSave", &Form1::mnuSave_Click},
+        {"mnuOpen", &Form1::mnuOpen_Click},
+        {"mnuOptions", &Form1::mnuOptions_Click},
+        {"mnuAbout", &Form1::mnuAbout_Click},
+        {"mnuHelpOnline", &Form1::mnuHelpOnline_Click},
+    };
+    for (const auto& [name, handler] : commands) {
+        const QString command = QString::fromLatin1(name);
+        if (auto* button = qobject_cast<QPushButton*>(&built.get<QObject>(command)))
+            connect(button, &QPushButton::clicked, this, handler);
+        else
+            connect(&built.get<QAction>(command), &QAction::triggered, this, handler);
+    }
     connect(m_Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 
     auto* selectOnFocus = new SelectOnFocus(this);
-    for (const char* name : {"txtItemName", "txtItemID", "txtPrice", "txtShipping1", "txtShippingAdd", "txtNote"})
-        control<QLineEdit>(QString::fromLatin1(name))->installEventFilter(selectOnFocus);
-    for (const OptionSetControls& set : m_sets) {
-        set.name->installEventFilter(selectOnFocus);
-        for (QLineEdit* value : set.values)
-            value->installEventFilter(selectOnFocus);
+    for (const ItemControl& row : itemControls()) {
+        if (row.kind == ValueKind::Text)
+            m_itemControls[row.field]->installEventFilter(selectOnFocus);
     }
-
     auto* normalizeOnFocusLoss = new NormalizeOnFocusLoss(this);
-    for (const char* name : {"txtPrice", "txtShipping1", "txtShippingAdd"})
-        control<QLineEdit>(QString::fromLatin1(name))->installEventFilter(normalizeOnFocusLoss);
+    for (int field : {ItemFieldIndex::Price, ItemFieldIndex::Shipping1, ItemFieldIndex::Shipping2})
+        m_itemControls[field]->installEventFilter(normalizeOnFocusLoss);
 }

@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-// The data folder's install rules define both, so the page is looked for where it is put.
+// The build defines both from where the page is installed, so it is looked for where it is put.
 #if !defined(VELMORA_HELP_FROM_BINDIR) || !defined(VELMORA_HELP_SOURCE_DIR)
 #error "VELMORA_HELP_FROM_BINDIR and VELMORA_HELP_SOURCE_DIR must be defined"
 #endif

@@ -1,9 +1,8 @@
 #include "ui/ShellExecute.h"
 
-#include "ui/ApplicationTitle.h"
+#include "ui/Dialogs.h"
 
 #include <QFileDialog>
-#include <QMessageBox>
 
 namespace velmora {
 
@@ -39,12 +38,11 @@ void ShellExecute::onExited(int exitCode, QProcess::ExitStatus status) {
 }
 
 void ShellExecute::offerOtherProgram() {
-    QMessageBox message(QMessageBox::NoIcon, velmora::applicationTitle(),
-                        QStringLiteral("Couldn't load the default application"), QMessageBox::Ok);
-    message.exec();
+    showMessage({.text = QStringLiteral("Couldn't load the default application")});
 
-    const QString program =
-        QFileDialog::getOpenFileName(nullptr, QStringLiteral("Open With"), QStringLiteral("/usr/bin"));
+    QFileDialog chooser(nullptr, QStringLiteral("Open With"), QStringLiteral("/usr/bin"));
+    chooser.setFileMode(QFileDialog::ExistingFile);
+    const QString program = chooseFileName(chooser);
     if (!program.isEmpty())
         QProcess::startDetached(program, {m_target});
 }

@@ -1,9 +1,7 @@
 #include "ui/StoreProblemNotice.h"
 
 #include "store/SettingsStore.h"
-#include "ui/ApplicationTitle.h"
-
-#include <QMessageBox>
+#include "ui/Dialogs.h"
 
 namespace velmora {
 
@@ -11,9 +9,10 @@ void noticeStoreProblem(SettingsStore& store, QWidget* parent) {
     const QString problem = store.takeProblemToReport();
     if (problem.isEmpty())
         return;
-    QMessageBox box(QMessageBox::Warning, velmora::applicationTitle(), problem, QMessageBox::Ok, parent);
-    box.setObjectName(QStringLiteral("StoreProblemNotice"));
-    box.exec();
+    showMessage({.text = problem,
+                 .icon = QMessageBox::Warning,
+                 .parent = parent,
+                 .name = QStringLiteral("StoreProblemNotice")});
 }
 
 } // namespace velmora

@@ -4,6 +4,7 @@
 #include "store/MerchantStore.h"
 #include "store/SettingsStore.h"
 #include "ui/AppIcon.h"
+#include "ui/ControlValues.h"
 #include "ui/StoreProblemNotice.h"
 #include "ui/Twips.h"
 
@@ -21,27 +22,40 @@ using velmora::fromTwips;
 
 namespace {
 
-// The dialog's rows, top to bottom; the boxes take the focus in this order.
+enum class Kind { TextBox };
+
+// The dialog's rows, top to bottom: a caption, and the control that edits a merchant setting. The controls take
+// the focus in this order.
 struct Row {
     const char* label;
     const char* caption;
-    const char* box;
+    Kind kind;
+    const char* control;
     QString MerchantSettings::*field;
 };
 
 constexpr std::array<Row, 5> rows = {{
-    {"Label1", "e-mail:", "txtEmail", &MerchantSettings::eMail},
-    {"Label10", "store logo image location:", "txtStoreLogoUrl", &MerchantSettings::StoreLogo},
-    {"Label2", "Button Image location:", "txtButtonImageURL", &MerchantSettings::ButtonImageURL},
-    {"Label7", "Purchase Successful URL:", "txtPurchaseSuccessUrl", &MerchantSettings::PurchaseSuccessURL},
+    {"Label1", "e-mail:", Kind::TextBox, "txtEmail", &MerchantSettings::eMail},
+    {"Label10", "store logo image location:", Kind::TextBox, "txtStoreLogoUrl", &MerchantSettings::StoreLogo},
+    {"Label2", "Button Image location:", Kind::TextBox, "txtButtonImageURL", &MerchantSettings::ButtonImageURL},
+    {"Label7", "Purchase Successful URL:", Kind::TextBox, "txtPurchaseSuccessUrl",
+     &MerchantSettings::PurchaseSuccessURL},
     // A label despite its name: the caption of the cancel URL box.
-    {"txtPurchaseCancelledUrl", "Purchase Cancelled URL:", "txtPurchaseCancelUrl",
+    {"txtPurchaseCancelledUrl", "Purchase Cancelled URL:", Kind::TextBox, "txtPurchaseCancelUrl",
      &MerchantSettings::PurchaseCancelURL},
 }};
 
 template <typename Widget> Widget* named(Widget* widget, const char* name) {
     widget->setObjectName(QLatin1StringView(name));
     return widget;
+}
+
+QWidget* createControl(Kind kind, QWidget* parent) {
+    switch (kind) {
+    case Kind::TextBox:
+        return new QLineEdit(parent);
+    }
+    Q_UNREACHABLE();
 }
 
 } // namespace
@@ -54,39 +68,39 @@ frmOptions::frmOptions(velmora::SettingsStore& store, MerchantSettings& settings
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(makeBoxRows());
+    layout->addLayout(makeRows());
     layout->addStretch();
     layout->addLayout(makeButtons());
     setGeometry(fromTwips(2430), fromTwips(7170), fromTwips(8115), fromTwips(2865));
 
-    // Load step: the boxes show what the store holds.
+    // Load step: the controls show what the store holds.
     const MerchantSettings stored = velmora::loadMerchantSettings(m_store);
     for (std::size_t i = 0; i < rows.size(); ++i)
-        m_boxes[i]->setText(stored.*rows[i].field);
-    m_boxes[0]->setFocus();
+        velmora::setControlValue(*m_controls[i], stored.*rows[i].field);
+    m_controls[0]->setFocus();
 }
 
-QLayout* frmOptions::makeBoxRows() {
+QLayout* frmOptions::makeRows() {
     auto* grid = new QGridLayout;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int row = static_cast<int>(i);
         grid->addWidget(named(new QLabel(QLatin1StringView(rows[i].caption), this), rows[i].label), row, 0);
-        m_boxes[i] = named(new QLineEdit(this), rows[i].box);
-        grid->addWidget(m_boxes[i], row, 1);
+        m_controls[i] = named(createControl(rows[i].kind, this), rows[i].control);
+        grid->addWidget(m_controls[i], row, 1);
     }
     return grid;
 }
 
-// Made after the boxes, and each with its parent at once, so the focus goes on from the boxes to these two.
+// Made after the controls, and each with its parent at once, so the focus goes on from them to these two.
 QLayout* frmOptions::makeButtons() {
     auto* saveAndClose = named(new QPushButton(QStringLiteral("Save and Close."), this), "Command1");
     auto* saveAndKeepOpen = named(new QPushButton(QStringLiteral("Save and Keep Open."), this), "Command2");
     connect(saveAndClose, &QPushButton::clicked, this, [this] {
-        applyBoxes();
+        applyControls();
         close();
     });
     connect(saveAndKeepOpen, &QPushButton::clicked, this, [this] {
-        applyBoxes();
+        applyControls();
         emit mainWindowRequested();
     });
 
@@ -111,15 +125,15 @@ void frmOptions::showInstance(QPointer<frmOptions>& dialog, velmora::SettingsSto
 
 // Every close keeps what was typed: there is no way to discard edits.
 void frmOptions::closeEvent(QCloseEvent* event) {
-    applyBoxes();
+    applyControls();
     emit mainWindowRequested();
     event->accept();
 }
 
 // "Save and Keep Open." takes the button image URL too, so no visible field is left unsaved by a save.
-void frmOptions::applyBoxes() {
+void frmOptions::applyControls() {
     for (std::size_t i = 0; i < rows.size(); ++i)
-        m_settings.*rows[i].field = m_boxes[i]->text();
+        m_settings.*rows[i].field = std::get<QString>(velmora::controlValue(*m_controls[i], velmora::ValueKind::Text));
     velmora::saveMerchantSettings(m_store, m_settings);
     velmora::noticeStoreProblem(m_store, this);
 }

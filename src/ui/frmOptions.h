@@ -6,7 +6,6 @@
 #include <array>
 
 class QLayout;
-class QLineEdit;
 
 namespace velmora {
 class SettingsStore;
@@ -33,11 +32,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QLayout* makeBoxRows();
+    QLayout* makeRows();
     QLayout* makeButtons();
-    void applyBoxes();
+    void applyControls();
 
     velmora::SettingsStore& m_store;
     velmora::MerchantSettings& m_settings;
-    std::array<QLineEdit*, 5> m_boxes{};
+    std::array<QWidget*, 5> m_controls{};
 };

@@ -5,6 +5,7 @@
 #include "store/MerchantStore.h"
 #include "store/SettingKeys.h"
 #include "store/SettingsStore.h"
+#include "support/ItemRecords.h"
 
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -43,13 +44,6 @@ CliRun run(const QStringList& arguments, const SettingsStore& store) {
 const MerchantSettings StoredSettings{u"shop@example.com"_s, u"https://shop.example/logo.png"_s,
                                       u"https://shop.example/thanks"_s, u"https://shop.example/cart"_s,
                                       u"https://shop.example/button.png"_s};
-
-ItemRecord recordWith(std::initializer_list<std::pair<int, QString>> fields) {
-    ItemRecord record;
-    for (const auto& [index, text] : fields)
-        record[index] = text;
-    return record;
-}
 
 // What the main window shows for the item file, made the way the window makes it.
 QString expectedFor(const QString& command, const QString& file, const MerchantSettings& settings) {

@@ -4,44 +4,18 @@
 
 #include "store/MerchantStore.h"
 #include "store/SettingsStore.h"
+#include "support/DialogAnswers.h"
 #include "ui/Form1.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QTimer>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
 using namespace velmora;
 using faults::Fault;
 using faults::FaultyDisk;
-
-namespace {
-
-// Answers every message box the program puts up, as the merchant would, and keeps what each said.
-class MessageBoxes : public QObject {
-public:
-    MessageBoxes() {
-        connect(&m_timer, &QTimer::timeout, this, &MessageBoxes::answer);
-        m_timer.start(10);
-    }
-    QStringList texts;
-
-private:
-    void answer() {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) {
-                texts << box->text();
-                box->accept();
-            }
-        }
-    }
-    QTimer m_timer;
-};
-
-} // namespace
 
 class Form1FaultsTest : public QObject {
     Q_OBJECT
@@ -76,7 +50,7 @@ void Form1FaultsTest::merchantIsToldAndNothingStoredIsLost() {
         QVERIFY(faults::writeFile(ini, randomFile));
     }
 
-    MessageBoxes boxes;
+    DialogAnswers boxes;
     {
         Form1 window(ini);
         window.Form_Load();

@@ -1,5 +1,5 @@
 #include "store/ItemFile.h"
-#include "../support/FileSizeLimit.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>

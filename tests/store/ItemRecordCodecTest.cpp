@@ -43,14 +43,14 @@ ItemRecord recordOf(const QString& text) {
     ItemRecord record;
     for (int i = 0; i < ItemFieldCount; ++i) {
         switch (ItemFields[i].kind) {
-        case ItemFieldKind::Text:
+        case ValueKind::Text:
             record[i] = text + QString::number(i);
             break;
-        case ItemFieldKind::CheckBox:
-            record[i] = checkBoxField(i % 3);
+        case ValueKind::CheckBox:
+            record[i] = itemFieldText(i % 3);
             break;
-        case ItemFieldKind::OptionButton:
-            record[i] = optionButtonField(i % 2);
+        case ValueKind::Boolean:
+            record[i] = itemFieldText(i % 2 == 1);
             break;
         }
     }

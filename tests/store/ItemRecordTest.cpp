@@ -57,13 +57,13 @@ void ItemRecordTest::fieldNumbers() {
 
     QCOMPARE(fieldNumber(text), number);
     QCOMPARE(checkBoxValue(text), checkBox);
-    QCOMPARE(optionButtonSelected(text), selected);
+    QCOMPARE(booleanField(text), selected);
 }
 
 void ItemRecordTest::fieldsLandInTheirItemMembers() {
     ItemRecord record;
     for (int i = 0; i < ItemFieldCount; ++i) {
-        if (ItemFields[i].kind == ItemFieldKind::Text)
+        if (ItemFields[i].kind == ValueKind::Text)
             record[i] = u"field %1"_s.arg(i);
     }
     const CartItem item = cartItemFromRecord(record);

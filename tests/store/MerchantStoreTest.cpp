@@ -1,7 +1,7 @@
 #include "store/MerchantStore.h"
 #include "store/SettingsStore.h"
 
-#include "IniFiles.h"
+#include "support/IniFiles.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,6 +1,6 @@
 #include "store/SettingsStore.h"
 
-#include "IniFiles.h"
+#include "support/IniFiles.h"
 
 #include <QStringEncoder>
 #include <QTemporaryDir>

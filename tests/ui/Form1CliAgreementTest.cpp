@@ -1,11 +1,12 @@
 // velmora-cli and the main window, given the same item file and the same settings store, make the same text.
 #include "ui/Form1.h"
 
-#include "ModalAnswers.h"
 #include "cli/VelmoraCli.h"
 #include "store/ItemFile.h"
 #include "store/MerchantStore.h"
 #include "store/SettingsStore.h"
+#include "support/DialogAnswers.h"
+#include "support/ItemRecords.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
@@ -40,13 +41,6 @@ CliRun runCli(const QString& command, const QString& file, const QString& storeF
     QTextStream err(&run.err);
     run.exit = runVelmoraCli({u"velmora-cli"_s, command, file}, store, out, err);
     return run;
-}
-
-ItemRecord recordWith(std::initializer_list<std::pair<int, QString>> fields) {
-    ItemRecord record;
-    for (const auto& [index, text] : fields)
-        record[index] = text;
-    return record;
 }
 
 } // namespace
@@ -132,10 +126,10 @@ void Form1CliAgreementTest::printsWhatTheWindowShows() {
     window.Form_Load();
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(ModalAnswers().then(ModalAnswers::typePath(file, QFileDialog::AcceptOpen)).during([&window] {
-        window.findChild<QAction*>(u"mnuOpen"_s)->trigger();
-    }),
-             QString());
+    DialogAnswers answers;
+    answers.answerFileName(file);
+    window.findChild<QAction*>(u"mnuOpen"_s)->trigger();
+    QCOMPARE(answers.problems(), QString());
 
     auto* code = window.findChild<QPlainTextEdit*>(u"txtCode"_s);
     for (const auto& [command, button] : {std::pair{u"form"_s, u"cmdMakeForm"_s}, {u"link"_s, u"cmdMakeLink"_s}}) {

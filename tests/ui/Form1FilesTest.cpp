@@ -1,14 +1,16 @@
 #include "ui/Form1.h"
 
-#include "../support/FileSizeLimit.h"
-#include "ModalAnswers.h"
 #include "store/ItemFile.h"
-#include "ui/ControlState.h"
+#include "support/DialogAnswers.h"
+#include "support/FileSizeLimit.h"
+#include "ui/ControlValues.h"
+#include "ui/ItemControls.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QDirIterator>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -30,7 +32,7 @@ namespace {
 ItemRecord itemWith(const std::function<QString(int)>& text, std::initializer_list<std::pair<int, QString>> flags) {
     ItemRecord record;
     for (int i = 0; i < ItemFieldCount; ++i)
-        record[i] = ItemFields[i].kind == ItemFieldKind::Text ? text(i) : u"0"_s;
+        record[i] = ItemFields[i].kind == ValueKind::Text ? text(i) : u"0"_s;
     for (const auto& [index, value] : flags)
         record[index] = value;
     return record;
@@ -43,19 +45,8 @@ ItemRecord emptyItem() {
 // The record as the window holds it once opened: numbers as the controls keep them.
 QStringList heldForm(const ItemRecord& record) {
     QStringList held;
-    for (int i = 0; i < ItemFieldCount; ++i) {
-        switch (ItemFields[i].kind) {
-        case ItemFieldKind::Text:
-            held << record[i];
-            break;
-        case ItemFieldKind::CheckBox:
-            held << QString::number(checkBoxValue(record[i]));
-            break;
-        case ItemFieldKind::OptionButton:
-            held << (optionButtonSelected(record[i]) ? u"1"_s : u"0"_s);
-            break;
-        }
-    }
+    for (int i = 0; i < ItemFieldCount; ++i)
+        held << itemFieldText(itemFieldValue(ItemFields[i].kind, record[i]));
     return held;
 }
 
@@ -69,34 +60,15 @@ template <class T> T* find(const Form1& window, const QString& name) {
 // What the window's item controls hold, read from the widgets, in file order.
 QStringList heldFields(const Form1& window) {
     QStringList held;
-    for (const ItemField& field : ItemFields) {
-        QWidget* widget = find<QWidget>(window, field.control);
-        if (auto* edit = qobject_cast<QLineEdit*>(widget))
-            held << edit->text();
-        else if (auto* box = qobject_cast<QCheckBox*>(widget))
-            held << QString::number(checkValue(*box));
-        else
-            held << (qobject_cast<QRadioButton*>(widget)->isChecked() ? u"1"_s : u"0"_s);
-    }
+    for (const ItemControl& row : itemControls())
+        held << itemFieldText(controlValue(*find<QWidget>(window, row.name), row.kind));
     return held;
 }
 
 // Puts the item into the window by code, in file order, so the field handlers run as for an opened file.
 void putItem(Form1& window, const ItemRecord& record) {
-    for (int i = 0; i < ItemFieldCount; ++i) {
-        const QString name = ItemFields[i].control;
-        switch (ItemFields[i].kind) {
-        case ItemFieldKind::Text:
-            assignText(*find<QLineEdit>(window, name), record[i]);
-            break;
-        case ItemFieldKind::CheckBox:
-            QVERIFY(setCheckValue(*find<QCheckBox>(window, name), checkBoxValue(record[i])));
-            break;
-        case ItemFieldKind::OptionButton:
-            setSelected(*find<QRadioButton>(window, name), optionButtonSelected(record[i]));
-            break;
-        }
-    }
+    for (const ItemControl& row : itemControls())
+        QVERIFY(setControlValue(*find<QWidget>(window, row.name), itemFieldValue(row.kind, record[row.field])));
 }
 
 // Every named control of the window itself: shown, enabled, and what it holds.
@@ -194,8 +166,11 @@ private slots:
 
 private:
     QString path(const QString& name) const { return m_dir.filePath(name); }
-    QString save(const QString& path) const;
-    QString open(Form1& window, const QString& path) const;
+    QString save(const QString& path) const { return fileCommand(*m_window, "mnuSave", QFileDialog::AcceptSave, path); }
+    static QString open(Form1& window, const QString& path) {
+        return fileCommand(window, "mnuOpen", QFileDialog::AcceptOpen, path);
+    }
+    static QString fileCommand(Form1& window, const char* command, QFileDialog::AcceptMode mode, const QString& path);
     static void trigger(const Form1& window, const char* action) { find<QAction>(window, action)->trigger(); }
 
     QTemporaryDir m_configHome;
@@ -221,17 +196,15 @@ void Form1FilesTest::cleanup() {
     m_window.reset();
 }
 
-// Saves the window's item through the menu and the dialog; returns what went wrong, if anything.
-QString Form1FilesTest::save(const QString& path) const {
-    return ModalAnswers().then(ModalAnswers::typePath(path, QFileDialog::AcceptSave)).during([this] {
-        trigger(*m_window, "mnuSave");
-    });
-}
-
-QString Form1FilesTest::open(Form1& window, const QString& path) const {
-    return ModalAnswers().then(ModalAnswers::typePath(path, QFileDialog::AcceptOpen)).during([&window] {
-        trigger(window, "mnuOpen");
-    });
+// Runs a File command with its dialog answered by the path; returns what went wrong, if anything.
+QString Form1FilesTest::fileCommand(Form1& window, const char* command, QFileDialog::AcceptMode mode,
+                                    const QString& path) {
+    DialogAnswers answers;
+    answers.answerFileName(path);
+    trigger(window, command);
+    if (answers.fileRequests.value(0).mode != mode)
+        return u"the file dialog was not set up to %1"_s.arg(mode == QFileDialog::AcceptSave ? "save" : "open");
+    return answers.problems();
 }
 
 void Form1FilesTest::roundTripsEveryField_data() {
@@ -311,27 +284,18 @@ void Form1FilesTest::savesUnderTheNameAsTyped() {
     QVERIFY(contentOf(path(name)).startsWith("Mug\xA5"));
 }
 
+// The dialog asks before it gives back the name of a file that exists; only then is the file replaced.
 void Form1FilesTest::replacingAFileAsksFirst() {
     const QString file = path(u"item.tqf"_s);
     writeFile(file, OldContent);
     assignText(*find<QLineEdit>(*m_window, u"txtItemName"_s), u"New"_s);
 
-    QString question;
-    const auto replace = [&](QMessageBox::StandardButton answer, ModalAnswers::Answer afterwards) {
-        ModalAnswers answers;
-        answers.then(ModalAnswers::typePath(file, QFileDialog::AcceptSave))
-            .then(ModalAnswers::press(answer, &question));
-        if (afterwards)
-            answers.then(afterwards);
-        return answers.during([this] { trigger(*m_window, "mnuSave"); });
-    };
-
-    // "No" goes back to the dialog, which the user then cancels.
-    QCOMPARE(replace(QMessageBox::No, ModalAnswers::pressEscape()), QString());
-    QVERIFY2(question.contains(u"item.tqf"_s), qPrintable(question));
-    QCOMPARE(contentOf(file), OldContent);
-
-    QCOMPARE(replace(QMessageBox::Yes, {}), QString());
+    DialogAnswers answers;
+    answers.answerFileName(file);
+    trigger(*m_window, "mnuSave");
+    QCOMPARE(answers.problems(), QString());
+    QCOMPARE(answers.fileRequests.value(0).mode, QFileDialog::AcceptSave);
+    QVERIFY(answers.fileRequests.value(0).confirmsOverwrite);
     QVERIFY(contentOf(file).startsWith("New\xA5"));
 }
 
@@ -339,7 +303,7 @@ void Form1FilesTest::oneDialogServesBothCommands() {
     writeFile(path(u"item.tqf"_s), OldContent);
     QCOMPARE(save(path(u"other.tqf"_s)), QString());
     auto* dialog = find<QFileDialog>(*m_window, u"CommonDialog1"_s);
-    QCOMPARE(open(*m_window, path(u"item.tqf"_s)), QString()); // answered only if it ran modal
+    QCOMPARE(open(*m_window, path(u"item.tqf"_s)), QString()); // answered only if it was asked
     QCOMPARE(m_window->findChildren<QFileDialog*>(), QList<QFileDialog*>{dialog});
 
     QCOMPARE(dialog->nameFilters(), QStringList{u"Kestrine Files (*.tqf)"_s});
@@ -466,18 +430,16 @@ void Form1FilesTest::refusedSaveChangesNothing() {
     const QStringList window = snapshot(*m_window);
     const QStringList folder = folderContent(m_dir.path());
 
-    QString message;
-    ModalAnswers answers;
-    answers.then(ModalAnswers::typePath(path(target), QFileDialog::AcceptSave));
-    if (QFile::exists(path(target)))
-        answers.then(ModalAnswers::press(QMessageBox::Yes));
-    answers.then(ModalAnswers::press(QMessageBox::Ok, &message));
+    DialogAnswers answers;
+    answers.answerFileName(path(target)).answerMessage(QMessageBox::Ok);
     {
         std::optional<FileSizeLimit> limit;
         if (diskFull)
             limit.emplace(8);
-        QCOMPARE(answers.during([this] { trigger(*m_window, "mnuSave"); }), QString());
+        trigger(*m_window, "mnuSave");
     }
+    QCOMPARE(answers.problems(), QString());
+    const QString message = answers.texts.value(0);
 
     for (const QString& part : reason + QStringList{QDir::toNativeSeparators(path(target))})
         QVERIFY2(message.contains(part), qPrintable(message));
@@ -516,12 +478,11 @@ void Form1FilesTest::refusedOpenChangesNothing() {
         writeFile(chosen, file);
     const QStringList window = snapshot(*m_window);
 
-    QString message;
-    QCOMPARE(ModalAnswers()
-                 .then(ModalAnswers::typePath(chosen, QFileDialog::AcceptOpen))
-                 .then(ModalAnswers::press(QMessageBox::Ok, &message))
-                 .during([this] { trigger(*m_window, "mnuOpen"); }),
-             QString());
+    DialogAnswers answers;
+    answers.answerFileName(chosen).answerMessage(QMessageBox::Ok);
+    trigger(*m_window, "mnuOpen");
+    QCOMPARE(answers.problems(), QString());
+    const QString message = answers.texts.value(0);
 
     QVERIFY2(message.contains(QDir::toNativeSeparators(chosen)), qPrintable(message));
     QVERIFY2(message.contains(reason), qPrintable(message));
@@ -541,9 +502,10 @@ void Form1FilesTest::cancellingChangesNothing() {
     const QStringList window = snapshot(*m_window);
     const QStringList folder = folderContent(m_dir.path());
 
-    QCOMPARE(
-        ModalAnswers().then(ModalAnswers::pressEscape()).during([&] { find<QAction>(*m_window, command)->trigger(); }),
-        QString());
+    DialogAnswers answers;
+    answers.answerFileName(QString());
+    find<QAction>(*m_window, command)->trigger();
+    QCOMPARE(answers.problems(), QString());
 
     QCOMPARE(snapshot(*m_window), window);
     QCOMPARE(folderContent(m_dir.path()), folder);

@@ -4,8 +4,9 @@
 #include "ui/frmAbout.h"
 #include "ui/frmOptions.h"
 
-#include "../store/IniFiles.h"
-#include "WindowSession.h"
+#include "support/DialogAnswers.h"
+#include "support/IniFiles.h"
+#include "support/WindowSession.h"
 
 #include <QCheckBox>
 #include <QPlainTextEdit>
@@ -80,7 +81,7 @@ private:
 
     QString m_configHome;
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<DialogLog> m_dialogs;
+    std::unique_ptr<DialogAnswers> m_dialogs;
     std::unique_ptr<Form1> m_window;
 };
 
@@ -95,7 +96,7 @@ void Form1StateTest::initTestCase() {
 void Form1StateTest::init() {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    m_dialogs = std::make_unique<DialogLog>();
+    m_dialogs = std::make_unique<DialogAnswers>();
 }
 
 void Form1StateTest::cleanup() {
@@ -155,10 +156,10 @@ void Form1StateTest::check(const QString& expectation) const {
 void Form1StateTest::firstStartPromptsOnceAndWritesOnlyTheFlag() {
     // The prompt comes with the options dialog already open and before the main window shows.
     QStringList atPrompt;
-    m_dialogs = std::make_unique<DialogLog>([&atPrompt] {
+    m_dialogs->whenAsked = [&atPrompt] {
         atPrompt
             << u"options %1, main window %2"_s.arg(openWindows<frmOptions>().size()).arg(openWindows<Form1>().size());
-    });
+    };
     start();
     QCOMPARE(m_dialogs->seen, QStringList{prompt});
     QCOMPARE(atPrompt, QStringList{u"options 1, main window 0"_s});

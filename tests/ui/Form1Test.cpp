@@ -3,7 +3,8 @@
 #include "generate/ButtonForm.h"
 #include "generate/CartLink.h"
 #include "model/MoneyText.h"
-#include "ui/ControlState.h"
+#include "support/DialogAnswers.h"
+#include "ui/ControlValues.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -13,7 +14,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -734,17 +734,13 @@ void Form1Test::clipboardFailureIsReportedWithoutNotice() {
         if (clipboard->text() != u"intruder" && !clipboard->text().isEmpty())
             clipboard->setText("intruder");
     });
-    QString message;
-    QTimer::singleShot(0, this, [&message] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            message = box->text();
-            box->accept();
-        }
-    });
+    DialogAnswers answers;
+    answers.answerMessage(QMessageBox::Ok);
 
     click("cmdMakeForm");
     disconnect(intruder);
 
+    const QString message = answers.texts.value(0);
     QCOMPARE(message, QStringLiteral("The text could not be put on the clipboard. Copy it from the code box."));
     QCOMPARE(find<QPlainTextEdit>("txtCode")->toPlainText(), velmora::BuildButtonForm(m_window->currentItem(), {}));
     QVERIFY(!m_window->findChild<QTimer*>("Timer1")->isActive());

@@ -5,8 +5,9 @@
 #include "ui/frmAbout.h"
 #include "ui/frmOptions.h"
 
-#include "../store/IniFiles.h"
-#include "WindowSession.h"
+#include "support/DialogAnswers.h"
+#include "support/IniFiles.h"
+#include "support/WindowSession.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -54,7 +55,7 @@ private:
     }
 
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<DialogLog> m_dialogs;
+    std::unique_ptr<DialogAnswers> m_dialogs;
     std::unique_ptr<Form1> m_window;
 };
 
@@ -70,7 +71,7 @@ void Form1WindowsTest::init() {
     QVERIFY(m_dir->isValid());
     QVERIFY(writeIniFile(fileName(), "[Settings]\nHasBeenRun=True\neMail=old@example.com\n"
                                      "ButtonImageURL=http://shop/old.gif\n"));
-    m_dialogs = std::make_unique<DialogLog>();
+    m_dialogs = std::make_unique<DialogAnswers>();
     m_window = startWindow(fileName());
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }

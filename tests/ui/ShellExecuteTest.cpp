@@ -1,57 +1,17 @@
 #include "ui/ShellExecute.h"
 
-#include <QApplication>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
+#include "support/DialogAnswers.h"
+
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 using velmora::ShellExecute;
 
 namespace {
 
-// Answers the modal dialogs the way a user would, from inside their own event loops, and notes
-// what it saw in the order it saw it.
-class DialogAnswerer : public QObject {
-public:
-    explicit DialogAnswerer(QString program) : m_program(std::move(program)) {
-        connect(&m_poll, &QTimer::timeout, this, &DialogAnswerer::answer);
-        m_poll.start(10);
-    }
-
-    QStringList seen;
-
-private:
-    void answer() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            seen << QStringLiteral("%1 | %2 | icon %3 | %4 button(s)")
-                        .arg(box->windowTitle(), box->text())
-                        .arg(int(box->icon()))
-                        .arg(box->buttons().size());
-            box->button(QMessageBox::Ok)->click();
-        } else if (auto* chooser = qobject_cast<QFileDialog*>(modal)) {
-            seen << QStringLiteral("chooser");
-            if (m_program.isEmpty()) {
-                chooser->reject();
-            } else {
-                // Typed, as a user would: selectFile() leaves a focused name box alone.
-                auto* name = chooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-                name->setText(m_program);
-                QTest::keyClick(name, Qt::Key_Return);
-            }
-        }
-    }
-
-    QString m_program;
-    QTimer m_poll;
-};
-
 const QString Message = QStringLiteral("Trevanto | Couldn't load the default application | icon 0 | 1 button(s)");
+const QString Chooser = QStringLiteral("file dialog");
 
 } // namespace
 
@@ -122,7 +82,7 @@ void ShellExecuteTest::onlyAMissingProgramIsReported_data() {
     QTest::addRow("opened") << 0 << QStringList();
     QTest::addRow("syntax error") << 1 << QStringList();
     QTest::addRow("address not found") << 2 << QStringList();
-    QTest::addRow("no program registered") << 3 << QStringList{Message, QStringLiteral("chooser")};
+    QTest::addRow("no program registered") << 3 << QStringList{Message, Chooser};
     QTest::addRow("program failed") << 4 << QStringList();
     QTest::addRow("xdg-open missing") << -1 << QStringList();
 }
@@ -137,7 +97,8 @@ void ShellExecuteTest::onlyAMissingProgramIsReported() {
         writeStandIn(QStringLiteral("xdg-open"), exitStatus);
 
     const QUrl address(QStringLiteral("https://example.com/help.html"));
-    DialogAnswerer answerer({});
+    DialogAnswers answerer;
+    answerer.answerMessage(QMessageBox::Ok).answerFileName(QString());
     runToEnd(address);
     if (QTest::currentTestFailed())
         return;
@@ -165,12 +126,13 @@ void ShellExecuteTest::chosenProgramGetsTheAddress() {
     QFETCH(QString, passed);
 
     writeStandIn(QStringLiteral("xdg-open"), 3);
-    DialogAnswerer answerer(m_dir.filePath(QStringLiteral("browser")));
+    DialogAnswers answerer;
+    answerer.answerMessage(QMessageBox::Ok).answerFileName(m_dir.filePath(QStringLiteral("browser")));
     runToEnd(address);
     if (QTest::currentTestFailed())
         return;
 
-    QCOMPARE(answerer.seen, (QStringList{Message, QStringLiteral("chooser")}));
+    QCOMPARE(answerer.seen, (QStringList{Message, Chooser}));
     QCOMPARE(linesOf(QStringLiteral("xdg-open.args")), QStringList{passed});
     QTRY_COMPARE(linesOf(QStringLiteral("browser.args")), QStringList{passed});
 }

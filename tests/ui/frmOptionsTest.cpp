@@ -5,16 +5,16 @@
 #include "store/MerchantStore.h"
 #include "store/SettingsStore.h"
 
-#include "../store/IniFiles.h"
+#include "support/DialogAnswers.h"
+#include "support/IniFiles.h"
+#include "support/WindowSession.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <memory>
 
@@ -42,25 +42,6 @@ QStringList merchantKeysOnDisk(const QString& fileName) {
     return values;
 }
 
-// Dismisses the store's problem notices as the user would, keeping their texts.
-class NoticeCatcher : public QObject {
-public:
-    NoticeCatcher() {
-        connect(&m_poll, &QTimer::timeout, this, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box && box->objectName() == QLatin1StringView("StoreProblemNotice")) {
-                texts << box->text();
-                QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-            }
-        });
-        m_poll.start(10);
-    }
-    QStringList texts;
-
-private:
-    QTimer m_poll;
-};
-
 } // namespace
 
 class frmOptionsTest : public QObject {
@@ -84,7 +65,6 @@ private slots:
 private:
     void open();
     QLineEdit* box(const QString& name) const { return m_dialog->findChild<QLineEdit*>(name); }
-    void type(const QString& boxName, const QString& text);
     void click(const char* buttonName);
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -113,17 +93,6 @@ void frmOptionsTest::open() {
     frmOptions::showInstance(m_dialog, *m_store, m_settings, m_mainWindow.get());
     QVERIFY(m_dialog);
     QVERIFY(QTest::qWaitForWindowExposed(m_dialog));
-}
-
-void frmOptionsTest::type(const QString& boxName, const QString& text) {
-    QLineEdit* edit = box(boxName);
-    QTest::mouseClick(edit, Qt::LeftButton);
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    if (text.isEmpty())
-        QTest::keyClick(edit, Qt::Key_Delete);
-    else
-        QTest::keyClicks(edit, text);
-    QCOMPARE(edit->text(), text);
 }
 
 void frmOptionsTest::click(const char* buttonName) {
@@ -187,7 +156,7 @@ void frmOptionsTest::everyStepTakesAllFiveBoxes() {
     open();
     const QStringList texts = fieldsByBox(typed);
     for (qsizetype i = 0; i < boxNames.size(); ++i)
-        type(boxNames[i], texts[i]);
+        typeInto(box(boxNames[i]), texts[i]);
 
     if (step.isEmpty())
         m_dialog->close();
@@ -211,8 +180,8 @@ void frmOptionsTest::everyStepTakesAllFiveBoxes() {
 void frmOptionsTest::typingAloneChangesNothing() {
     open();
     const MerchantSettings before = m_settings;
-    type(u"txtEmail"_s, typed.eMail);
-    type(u"txtButtonImageURL"_s, typed.ButtonImageURL);
+    typeInto(box(u"txtEmail"_s), typed.eMail);
+    typeInto(box(u"txtButtonImageURL"_s), typed.ButtonImageURL);
 
     QCOMPARE(fieldsByBox(m_settings), fieldsByBox(before));
     const QString form = velmora::BuildButtonForm(velmora::CartItem{}, m_settings);
@@ -223,7 +192,7 @@ void frmOptionsTest::typingAloneChangesNothing() {
 
 void frmOptionsTest::clearedEmailStaysEmptyAfterARestart() {
     open();
-    type(u"txtEmail"_s, QString());
+    typeInto(box(u"txtEmail"_s), QString());
     m_dialog->close();
     QTRY_VERIFY(!m_dialog);
     m_store.reset();
@@ -236,7 +205,7 @@ void frmOptionsTest::clearedEmailStaysEmptyAfterARestart() {
 void frmOptionsTest::reopeningKeepsUnsavedTexts() {
     open();
     const frmOptions* first = m_dialog;
-    type(u"txtStoreLogoUrl"_s, typed.StoreLogo);
+    typeInto(box(u"txtStoreLogoUrl"_s), typed.StoreLogo);
     m_dialog->hide();
 
     frmOptions::showInstance(m_dialog, *m_store, m_settings, m_mainWindow.get());
@@ -261,18 +230,19 @@ void frmOptionsTest::storeProblemIsShownOnce() {
         QVERIFY(QDir().mkpath(fileName()));
     else
         QVERIFY(writeIniFile(fileName(), unparsable));
-    NoticeCatcher notices;
+    DialogAnswers answers;
     open();
-    type(u"txtEmail"_s, typed.eMail);
+    typeInto(box(u"txtEmail"_s), typed.eMail);
 
     click("Command2");
-    QCOMPARE(notices.texts.size(), 1);
-    QVERIFY2(notices.texts.first().contains(QDir::toNativeSeparators(fileName())), qPrintable(notices.texts.first()));
-    QVERIFY2(notices.texts.first().contains(reason), qPrintable(notices.texts.first()));
+    QCOMPARE(answers.notices().size(), 1);
+    const QString notice = answers.notices().value(0);
+    QVERIFY2(notice.contains(QDir::toNativeSeparators(fileName())), qPrintable(notice));
+    QVERIFY2(notice.contains(reason), qPrintable(notice));
 
     click("Command1");
     QTRY_VERIFY(!m_dialog);
-    QCOMPARE(notices.texts.size(), 1);
+    QCOMPARE(answers.notices().size(), 1);
     // Working on in memory, and nothing of the user's file lost.
     QCOMPARE(m_settings.eMail, typed.eMail);
     QCOMPARE(velmora::loadMerchantSettings(*m_store).eMail, typed.eMail);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/StoredValue.h"
+
 #include <QString>
 #include <optional>
 
@@ -8,7 +10,7 @@ namespace velmora {
 class SettingsStore;
 struct SettingKey;
 
-// The text forms of typed values, the same in both directions.
+// The store's text forms of typed values, the same in both directions.
 QString booleanText(bool value); // "True" / "False"
 // "True"/"False" in any letter case, or a number (0 is false); anything else does not convert.
 std::optional<bool> booleanFromText(const QString& text);
@@ -16,14 +18,14 @@ std::optional<bool> booleanFromText(const QString& text);
 QString checkBoxText(int state);
 // 0, 1 or 2; anything else, other numbers included, does not convert.
 std::optional<int> checkBoxFromText(const QString& text);
+// A value in the text form of its kind.
+QString settingText(const StoredValue& value);
 
-// Reading a key by its kind. A stored text that does not convert reads as the key's default.
+// The key's text as stored, or its default's when it is absent.
 QString readText(const SettingsStore& store, const SettingKey& key);
-bool readBoolean(const SettingsStore& store, const SettingKey& key); // Boolean and OptionButton keys
-int readCheckBox(const SettingsStore& store, const SettingKey& key);
-
-void writeText(SettingsStore& store, const SettingKey& key, const QString& text);
-void writeBoolean(SettingsStore& store, const SettingKey& key, bool value);
-void writeCheckBox(SettingsStore& store, const SettingKey& key, int state);
+// The key's value as its kind says. A stored text that does not convert reads as the key's default.
+StoredValue readValue(const SettingsStore& store, const SettingKey& key);
+// Saves the value in its text form.
+void writeValue(SettingsStore& store, const SettingKey& key, const StoredValue& value);
 
 } // namespace velmora

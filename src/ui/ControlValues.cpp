@@ -1,4 +1,4 @@
-#include "ui/ControlState.h"
+#include "ui/ControlValues.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -19,7 +19,61 @@ int valueOf(int state) {
     }
 }
 
+// The class of control that holds a value of the kind.
+const QMetaObject& controlClass(ValueKind kind) {
+    switch (kind) {
+    case ValueKind::Text:
+        return QLineEdit::staticMetaObject;
+    case ValueKind::CheckBox:
+        return QCheckBox::staticMetaObject;
+    case ValueKind::Boolean:
+        return QAbstractButton::staticMetaObject;
+    }
+    Q_UNREACHABLE();
+}
+
 } // namespace
+
+StoredValue controlValue(const QWidget& control, ValueKind kind) {
+    Q_ASSERT(holdsKind(control, kind));
+    switch (kind) {
+    case ValueKind::Text:
+        return static_cast<const QLineEdit&>(control).text();
+    case ValueKind::CheckBox:
+        return checkValue(static_cast<const QCheckBox&>(control));
+    case ValueKind::Boolean:
+        return static_cast<const QAbstractButton&>(control).isChecked();
+    }
+    Q_UNREACHABLE();
+}
+
+bool setControlValue(QWidget& control, const StoredValue& value) {
+    Q_ASSERT(holdsKind(control, kindOf(value)));
+    switch (kindOf(value)) {
+    case ValueKind::Text:
+        assignText(static_cast<QLineEdit&>(control), std::get<QString>(value));
+        return true;
+    case ValueKind::CheckBox:
+        return setCheckValue(static_cast<QCheckBox&>(control), std::get<int>(value));
+    case ValueKind::Boolean:
+        setSelected(static_cast<QAbstractButton&>(control), std::get<bool>(value));
+        return true;
+    }
+    Q_UNREACHABLE();
+}
+
+bool holdsKind(const QWidget& control, ValueKind kind) {
+    return control.metaObject()->inherits(&controlClass(kind));
+}
+
+void onValueChanged(QWidget& control, QObject* context, std::function<void()> handler) {
+    if (auto* edit = qobject_cast<QLineEdit*>(&control))
+        QObject::connect(edit, &QLineEdit::textChanged, context, std::move(handler));
+    else if (auto* box = qobject_cast<QCheckBox*>(&control))
+        QObject::connect(box, &QCheckBox::stateChanged, context, std::move(handler));
+    else if (auto* button = qobject_cast<QAbstractButton*>(&control))
+        QObject::connect(button, &QAbstractButton::toggled, context, std::move(handler));
+}
 
 int checkValue(const QCheckBox& box) {
     return valueOf(box.checkState());
@@ -33,7 +87,7 @@ bool setCheckValue(QCheckBox& box, int value) {
     return true;
 }
 
-void setSelected(QRadioButton& button, bool selected) {
+void setSelected(QAbstractButton& button, bool selected) {
     if (selected) {
         button.setChecked(true);
         return;

@@ -1,15 +1,32 @@
 #pragma once
 
+#include "store/StoredValue.h"
+
 #include <QObject>
 
 #include <functional>
 
+class QAbstractButton;
 class QCheckBox;
 class QLineEdit;
 class QRadioButton;
 class QString;
+class QWidget;
 
 namespace velmora {
+
+// The value a control holds as a value of the kind: a text box's text, a check box's state, a button's selection.
+StoredValue controlValue(const QWidget& control, ValueKind kind);
+
+// Assigns the value by code, as its kind says; false, with the control untouched, for a value it cannot hold.
+// A change runs the control's handlers, the same value runs nothing.
+bool setControlValue(QWidget& control, const StoredValue& value);
+
+// Whether controlValue() and setControlValue() can read and assign the control as a value of the kind.
+bool holdsKind(const QWidget& control, ValueKind kind);
+
+// Runs handler whenever the control's value changes, whether the user or code changed it.
+void onValueChanged(QWidget& control, QObject* context, std::function<void()> handler);
 
 // Check boxes carry the values stored data knows: 0 clear, 1 set, 2 grayed.
 int checkValue(const QCheckBox& box);
@@ -20,7 +37,7 @@ bool setCheckValue(QCheckBox& box, int value);
 
 // Selecting runs the button's handler and deselects its partner; deselecting runs nothing
 // and may leave the pair with neither button selected.
-void setSelected(QRadioButton& button, bool selected);
+void setSelected(QAbstractButton& button, bool selected);
 
 // The user's clicks toggle between clear and set only; grayed comes from stored data alone.
 void keepGrayedFromClicks(QCheckBox& box);

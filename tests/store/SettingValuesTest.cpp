@@ -1,8 +1,8 @@
-#include "store/TextForms.h"
+#include "store/SettingValues.h"
 #include "store/SettingKeys.h"
 #include "store/SettingsStore.h"
 
-#include "IniFiles.h"
+#include "support/IniFiles.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,9 +17,14 @@ const SettingKey& windowKey(const QString& name) {
     return *std::find_if(keys.begin(), keys.end(), [&](const SettingKey& key) { return key.name == name; });
 }
 
+// A check-box state, or 1 and 0 for a boolean.
+int asNumber(const StoredValue& value) {
+    return kindOf(value) == ValueKind::CheckBox ? std::get<int>(value) : int(std::get<bool>(value));
+}
+
 } // namespace
 
-class TextFormsTest : public QObject {
+class SettingValuesTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -34,7 +39,7 @@ private slots:
     void typedValuesSurviveARestart();
 };
 
-void TextFormsTest::booleanFromText_data() {
+void SettingValuesTest::booleanFromText_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("expected"); // -1 when the text does not convert
 
@@ -51,14 +56,14 @@ void TextFormsTest::booleanFromText_data() {
     QTest::addRow("not a number") << "nan" << -1;
 }
 
-void TextFormsTest::booleanFromText() {
+void SettingValuesTest::booleanFromText() {
     QFETCH(QString, text);
     QFETCH(int, expected);
     const std::optional<bool> value = velmora::booleanFromText(text);
     QCOMPARE(value ? int(*value) : -1, expected);
 }
 
-void TextFormsTest::checkBoxFromText_data() {
+void SettingValuesTest::checkBoxFromText_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("expected"); // -1 when the text does not convert
 
@@ -73,13 +78,13 @@ void TextFormsTest::checkBoxFromText_data() {
     QTest::addRow("boolean text") << "True" << -1;
 }
 
-void TextFormsTest::checkBoxFromText() {
+void SettingValuesTest::checkBoxFromText() {
     QFETCH(QString, text);
     QFETCH(int, expected);
     QCOMPARE(velmora::checkBoxFromText(text).value_or(-1), expected);
 }
 
-void TextFormsTest::unconvertibleValuesReadAsTheDefault_data() {
+void SettingValuesTest::unconvertibleValuesReadAsTheDefault_data() {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("stored");
     QTest::addColumn<int>("expected");
@@ -98,7 +103,7 @@ void TextFormsTest::unconvertibleValuesReadAsTheDefault_data() {
                                                 << "-1" << 1;
 }
 
-void TextFormsTest::unconvertibleValuesReadAsTheDefault() {
+void SettingValuesTest::unconvertibleValuesReadAsTheDefault() {
     QFETCH(QString, key);
     QFETCH(QString, stored);
     QFETCH(int, expected);
@@ -106,30 +111,29 @@ void TextFormsTest::unconvertibleValuesReadAsTheDefault() {
     SettingsStore store(dir.filePath(u"Trevanto.ini"_s));
     const SettingKey& row = windowKey(key);
     store.saveSetting(row.section, row.name, stored);
-    QCOMPARE(row.kind == SettingKind::CheckBox ? readCheckBox(store, row) : int(readBoolean(store, row)), expected);
+    QCOMPARE(asNumber(readValue(store, row)), expected);
 }
 
 // A default that does not convert under its own kind would make every absent key read wrongly.
-void TextFormsTest::everyDefaultConverts() {
+void SettingValuesTest::everyDefaultConverts() {
     std::vector<SettingKey> keys(merchantKeys().begin(), merchantKeys().end());
     keys.push_back(hasBeenRunKey());
     keys.insert(keys.end(), windowStateKeys().begin(), windowStateKeys().end());
     for (const SettingKey& key : keys) {
         switch (key.kind) {
-        case SettingKind::Text:
+        case ValueKind::Text:
             break;
-        case SettingKind::CheckBox:
+        case ValueKind::CheckBox:
             QVERIFY2(velmora::checkBoxFromText(key.defaultText), key.name.data());
             break;
-        case SettingKind::Boolean:
-        case SettingKind::OptionButton:
+        case ValueKind::Boolean:
             QVERIFY2(velmora::booleanFromText(key.defaultText), key.name.data());
             break;
         }
     }
 }
 
-void TextFormsTest::typedValuesSurviveARestart_data() {
+void SettingValuesTest::typedValuesSurviveARestart_data() {
     QTest::addColumn<QString>("key");
     QTest::addColumn<int>("value");
     QTest::addColumn<QString>("onDisk");
@@ -141,23 +145,22 @@ void TextFormsTest::typedValuesSurviveARestart_data() {
     QTest::addRow("option button clear against a set default") << "optSet1DropDown" << 0 << "False";
 }
 
-void TextFormsTest::typedValuesSurviveARestart() {
+void SettingValuesTest::typedValuesSurviveARestart() {
     QFETCH(QString, key);
     QFETCH(int, value);
     QFETCH(QString, onDisk);
     QTemporaryDir dir;
     const QString fileName = dir.filePath(u"Trevanto.ini"_s);
     const SettingKey& row = windowKey(key);
-    const bool isCheckBox = row.kind == SettingKind::CheckBox;
     {
         SettingsStore store(fileName);
-        isCheckBox ? writeCheckBox(store, row, value) : writeBoolean(store, row, value);
+        writeValue(store, row, row.kind == ValueKind::CheckBox ? StoredValue(value) : StoredValue(value != 0));
         QVERIFY(store.commit());
     }
     QCOMPARE(::onDisk(fileName, row.section + u'/' + row.name), onDisk);
     const SettingsStore restarted(fileName);
-    QCOMPARE(isCheckBox ? readCheckBox(restarted, row) : int(readBoolean(restarted, row)), value);
+    QCOMPARE(asNumber(readValue(restarted, row)), value);
 }
 
-QTEST_GUILESS_MAIN(TextFormsTest)
-#include "TextFormsTest.moc"
+QTEST_GUILESS_MAIN(SettingValuesTest)
+#include "SettingValuesTest.moc"

@@ -4,8 +4,8 @@
 #include "FuzzCheck.h"
 #include "StoreKeys.h"
 
+#include "store/SettingValues.h"
 #include "store/SettingsStore.h"
-#include "store/TextForms.h"
 
 #include <cstdint>
 
@@ -25,16 +25,15 @@ QString spelledAs(QLatin1StringView name, std::uint8_t pattern) {
 }
 
 void checkTypedReads(const SettingsStore& store, const SettingKey& key, const QString& text, const QString& details) {
+    const StoredValue value = readValue(store, key);
     switch (key.kind) {
-    case SettingKind::Text:
+    case ValueKind::Text:
         break;
-    case SettingKind::Boolean:
-    case SettingKind::OptionButton:
-        FUZZ_CHECK(readBoolean(store, key) == booleanFromText(text).value_or(*booleanFromText(key.defaultText)),
-                   details);
+    case ValueKind::Boolean:
+        FUZZ_CHECK(std::get<bool>(value) == booleanFromText(text).value_or(*booleanFromText(key.defaultText)), details);
         break;
-    case SettingKind::CheckBox: {
-        const int state = readCheckBox(store, key);
+    case ValueKind::CheckBox: {
+        const int state = std::get<int>(value);
         FUZZ_CHECK(state >= 0 && state <= 2, details);
         FUZZ_CHECK(state == checkBoxFromText(text).value_or(*checkBoxFromText(key.defaultText)), details);
         break;
