@@ -36,7 +36,7 @@ CartItem largestItem() {
 }
 
 MerchantSettings largestSettings() {
-    return {text(127, 'm'), text(200, 'l'), text(200, 's'), text(200, 'c'), text(200, 'b')};
+    return {text(127, 'm'), text(200, 'l'), text(200, 's'), text(200, 'c'), text(200, 'b'), QStringLiteral("EUR")};
 }
 
 void BM_BuildButtonForm(benchmark::State& state) {
@@ -46,6 +46,19 @@ void BM_BuildButtonForm(benchmark::State& state) {
         benchmark::DoNotOptimize(BuildButtonForm(item, settings));
 }
 BENCHMARK(BM_BuildButtonForm);
+
+// The same form with its money typed the German way, which has to be read rather than copied.
+void BM_BuildButtonFormGermanPrices(benchmark::State& state) {
+    CartItem item = largestItem();
+    item.Price = QStringLiteral("1.234,56");
+    item.Shipping1 = QStringLiteral("4,90");
+    item.Shipping2 = QStringLiteral("1,5");
+    const MerchantSettings settings = largestSettings();
+    const QLocale locale(QLocale::German, QLocale::Germany);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(BuildButtonForm(item, settings, locale));
+}
+BENCHMARK(BM_BuildButtonFormGermanPrices);
 
 void BM_BuildCartLink(benchmark::State& state) {
     CartItem item = largestItem();

@@ -1,16 +1,19 @@
-// The money rule on any text under locales that write numbers differently: another decimal sign, blanks or
-// apostrophes for grouping, a minus that is not ASCII, native digits, lakh grouping.
+// The money rule, and the payment page's notation, on any text under locales that write numbers differently:
+// another decimal sign, blanks or apostrophes for grouping, a minus that is not ASCII, native digits, lakh grouping.
 #include "FuzzCheck.h"
 
 #include "model/MoneyText.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 
 using velmora::NormalizeMoneyText;
+using velmora::paymentAmountText;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -50,13 +53,50 @@ bool hasMoneyShape(QStringView text, const QLocale& locale) {
     return isAsciiDigits(text.first(point)) && decimals.size() == 2 && isAsciiDigits(decimals);
 }
 
+// The window's "0.00" with ASCII signs, as a count of hundredths.
+qint64 hundredths(QString normalized, const QLocale& locale) {
+    normalized.replace(locale.negativeSign(), u"-"_s).remove(locale.decimalPoint());
+    return normalized.toLongLong();
+}
+
+// What the payment notation writes for a number it read: no grouping, no leading zero, no negative zero, and two
+// decimals or none.
+bool hasPaymentShape(const QString& text, bool withCents) {
+    static const QRegularExpression cents(u"^-?(0|[1-9][0-9]*)\\.[0-9]{2}$"_s);
+    static const QRegularExpression whole(u"^-?(0|[1-9][0-9]*)$"_s);
+    const bool negativeZero = text == u"-0" || text == u"-0.00";
+    return (withCents ? cents : whole).match(text).hasMatch() && !negativeZero;
+}
+
+// A text the payment notation rewrote holds the number the money rule reads, at the payment page's precision.
+void checkPaymentNotation(const QString& text, const QLocale& locale, bool withCents) {
+    const QString payment = paymentAmountText(text, locale, withCents);
+    if (payment == text)
+        return;
+    const QString normalized = NormalizeMoneyText(text, locale);
+    const auto details = [&] {
+        return u"locale %1, %2, text %3, payment %4, window %5"_s.arg(
+            locale.name(), withCents ? u"cents"_s : u"whole"_s, shownText(text), shownText(payment),
+            shownText(normalized));
+    };
+    FUZZ_CHECK(hasPaymentShape(payment, withCents), details());
+    FUZZ_CHECK(paymentAmountText(payment, locale, withCents) == payment, details());
+    const qint64 read = hundredths(normalized, locale);
+    if (withCents)
+        FUZZ_CHECK(hundredths(payment, QLocale::c()) == read, details());
+    else
+        FUZZ_CHECK(std::abs(payment.toLongLong() * 100 - read) <= 50, details());
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0)
         return 0;
     const QLocale& locale = Locales[(data[0] & 0x7F) % Locales.size()];
+    const bool withCents = (data[0] & 0x7F) / Locales.size() % 2 == 0;
     const QString text = typedText(data, size);
+    checkPaymentNotation(text, locale, withCents);
     const QString result = NormalizeMoneyText(text, locale);
     const auto details = [&] {
         return u"locale %1, text %2, result %3"_s.arg(locale.name(), shownText(text), shownText(result));

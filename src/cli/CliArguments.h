@@ -3,6 +3,7 @@
 #include "model/MerchantSettings.h"
 
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,7 @@ struct CliArguments {
     QStringList files;
     // The merchant settings given on the command line.
     QList<std::pair<QString MerchantSettings::*, QString>> overrides;
+    QLocale locale; // the one the item files' prices were typed in
 
     MerchantSettings overriding(MerchantSettings settings) const;
 };

@@ -39,11 +39,11 @@ Catalogue makeCatalogue(const CliArguments& arguments, const MerchantSettings& s
         }
         const CartItem item = cartItemFromRecord(read.record);
         if (arguments.command == CliCommand::Form)
-            catalogue.lines << BuildButtonForm(item, settings);
+            catalogue.lines << BuildButtonForm(item, settings, arguments.locale);
         else if (item.Option1.Active == 1) // the window withholds its link command for such an item
             catalogue.errors << linkRefusal(file);
         else
-            catalogue.lines << BuildCartLink(item, settings);
+            catalogue.lines << BuildCartLink(item, settings, arguments.locale);
     }
     return catalogue;
 }

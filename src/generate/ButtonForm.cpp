@@ -3,6 +3,7 @@
 #include "generate/HtmlWriter.h"
 #include "generate/NonAscii.h"
 #include "generate/PaymentHost.h"
+#include "generate/PaymentMoney.h"
 
 namespace velmora {
 namespace {
@@ -34,6 +35,8 @@ public:
         if (!value.isEmpty())
             hidden(name, value);
     }
+
+    bool buyerTypes = false; // a text-box row lets the buyer type anything, so the form must take any character
 };
 
 void writeDropDownCell(FormWriter& form, const OptionSet& set, OptionFieldNames fields) {
@@ -52,6 +55,7 @@ void writeDropDownCell(FormWriter& form, const OptionSet& set, OptionFieldNames 
 }
 
 void writeTextCell(FormWriter& form, OptionFieldNames fields) {
+    form.buyerTypes = true;
     form.markup(u"<td><input type=\"text\" name=\"");
     form.markup(fields.value);
     form.markup(u"\" maxlength=\"200\"></td></tr>");
@@ -91,8 +95,8 @@ void writeSubmitButton(FormWriter& form, const MerchantSettings& settings) {
     form.markup(u"\" border=\"0\" name=\"submit\" alt=\"Add to cart\">");
 }
 
-// Without this the payment service reads the posted values as a legacy 8-bit encoding and "Café" arrives
-// mangled. Patched in afterwards because it is rare, which keeps the usual form a single pass.
+// Without this the payment service reads the posted values as a legacy 8-bit encoding and "Café", typed by the
+// merchant or by the buyer, arrives mangled. Patched in afterwards, which keeps building the form a single pass.
 void announceUtf8(QString& html) {
     const qsizetype formTagEnd = html.indexOf(u'>');
     const qsizetype cmdFieldEnd = html.indexOf(u'>', formTagEnd + 1) + 1;
@@ -102,7 +106,8 @@ void announceUtf8(QString& html) {
 
 } // namespace
 
-QString BuildButtonForm(const CartItem& item, const MerchantSettings& settings) {
+QString BuildButtonForm(const CartItem& item, const MerchantSettings& settings, const QLocale& locale) {
+    const PaymentMoney money(settings, locale);
     FormWriter form;
     form.markup(u"<form target=\"paypal\" action=\"https://");
     form.markup(PaymentHost);
@@ -111,10 +116,11 @@ QString BuildButtonForm(const CartItem& item, const MerchantSettings& settings) 
     form.hidden(u"business", settings.eMail);
     form.hidden(u"item_name", item.ItemName);
     form.hiddenIfPresent(u"item_number", item.ItemID);
-    form.hidden(u"amount", item.Price);
+    form.hidden(u"amount", money.amount(item.Price));
+    form.hiddenIfPresent(u"currency_code", money.currencyCode());
     if (!item.Shipping1.isEmpty()) {
-        form.hidden(u"shipping", item.Shipping1);
-        form.hiddenIfPresent(u"shipping2", item.Shipping2);
+        form.hidden(u"shipping", money.amount(item.Shipping1));
+        form.hiddenIfPresent(u"shipping2", money.amount(item.Shipping2));
     }
     // The link says the same with its "no_shipping" parameter; the check box must mean one thing.
     if (item.ShippingAddress == 0)
@@ -133,7 +139,7 @@ QString BuildButtonForm(const CartItem& item, const MerchantSettings& settings) 
 
     QString html = form.take();
     // All markup is ASCII, so anything else came from a value.
-    if (hasNonAscii(html))
+    if (form.buyerTypes || hasNonAscii(html))
         announceUtf8(html);
     return html;
 }

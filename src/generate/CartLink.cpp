@@ -2,16 +2,17 @@
 
 #include "generate/NonAscii.h"
 #include "generate/PaymentHost.h"
+#include "generate/PaymentMoney.h"
 
 #include <QUrl>
 
 namespace velmora {
 namespace {
 
-// UTF-8, percent-encoded. Punctuation that cannot end or split a parameter stays readable;
-// a raw blank, '&', '=', '+', '#' or '%' would break the link or forge a parameter.
+// UTF-8, percent-encoded. Punctuation that cannot end or split a parameter stays readable; a raw blank, '&',
+// '=', '+', '#' or '%' would break the link or forge a parameter, and a '?' would start the URL's query.
 QByteArray percentEncoded(const QString& value) {
-    return QUrl::toPercentEncoding(value, QByteArrayLiteral("!$'()*,/:@?"));
+    return QUrl::toPercentEncoding(value, QByteArrayLiteral("!$'()*,/:@"));
 }
 
 class CartLinkQuery {
@@ -55,14 +56,16 @@ private:
 
 } // namespace
 
-QString BuildCartLink(const CartItem& item, const MerchantSettings& settings) {
+QString BuildCartLink(const CartItem& item, const MerchantSettings& settings, const QLocale& locale) {
+    const PaymentMoney money(settings, locale);
     CartLinkQuery link;
     link.parameter(u"business", settings.eMail);
     link.parameter(u"item_name", item.ItemName);
     link.parameterIfPresent(u"item_number", item.ItemID);
-    link.parameter(u"amount", item.Price);
-    link.parameterIfPresent(u"shipping", item.Shipping1);
-    link.parameterIfPresent(u"shipping2", item.Shipping2);
+    link.parameter(u"amount", money.amount(item.Price));
+    link.parameterIfPresent(u"currency_code", money.currencyCode().toString());
+    link.parameterIfPresent(u"shipping", money.amount(item.Shipping1));
+    link.parameterIfPresent(u"shipping2", money.amount(item.Shipping2));
     if (item.ShippingAddress == 0)
         link.flag(u"no_shipping");
     if (item.Note == 1)

@@ -1,5 +1,8 @@
 #include "model/MoneyText.h"
 
+#include <algorithm>
+#include <charconv>
+#include <iterator>
 #include <limits>
 #include <optional>
 
@@ -107,14 +110,50 @@ std::optional<qint64> parseMoney(QStringView text, const QLocale& locale) {
     return readAmount(text, negative.value_or(false), locale);
 }
 
-// "0.00": no grouping, at least one integer digit, hundredths rounded half away from zero.
-QString formatMoney(qint64 value, const QLocale& locale) {
+// Branch-free, so the compiler can vectorise it: the generators run this over every amount they write.
+bool isAsciiDigits(QStringView text) {
+    char16_t notDigit = 0;
+    for (const QChar c : text)
+        notDigit |= char16_t(char16_t(c.unicode() - u'0') > 9);
+    return !text.isEmpty() && notDigit == 0;
+}
+
+// "-", ASCII digits, and for a currency with cents optionally "." and one or two digits.
+bool isPaymentNotation(QStringView text, bool withCents) {
+    if (text.startsWith(u'-'))
+        text = text.sliced(1);
+    // With one or two decimals after it, a point is among the last three characters.
+    const QStringView tail = text.last(std::min<qsizetype>(text.size(), 3));
+    const qsizetype pointInTail = withCents ? tail.indexOf(u'.') : -1;
+    if (pointInTail < 0)
+        return isAsciiDigits(text);
+    const qsizetype point = text.size() - tail.size() + pointInTail;
+    const QStringView decimals = text.sliced(point + 1);
+    return decimals.size() <= 2 && isAsciiDigits(decimals) && isAsciiDigits(text.first(point));
+}
+
+// No grouping, at least one integer digit, and two decimals or none, the last one rounded half away from zero.
+// Written straight into one buffer: the generators format every amount a merchant typed the local way.
+QString formatMoney(qint64 value, bool withCents, const QString& minus, const QString& point) {
     const quint64 magnitude = value < 0 ? 0 - static_cast<quint64>(value) : static_cast<quint64>(value);
-    const quint64 hundredths = (magnitude + 50) / 100;
-    // A tiny negative amount shows as "0.00", not as a negative zero.
-    const QString sign = value < 0 && hundredths != 0 ? locale.negativeSign() : QString();
-    return sign + QString::number(hundredths / 100) + locale.decimalPoint() +
-           QStringLiteral("%1").arg(hundredths % 100, 2, 10, QLatin1Char('0'));
+    const quint64 step = withCents ? UnitsPerWhole / 100 : UnitsPerWhole;
+    const quint64 rounded = (magnitude + step / 2) / step;
+    char digits[std::numeric_limits<quint64>::digits10 + 1];
+    const char* digitsEnd =
+        std::to_chars(std::begin(digits), std::end(digits), withCents ? rounded / 100 : rounded).ptr;
+
+    QString money;
+    money.reserve(minus.size() + (digitsEnd - digits) + point.size() + 2);
+    // A tiny negative amount shows as zero, not as a negative zero.
+    if (value < 0 && rounded != 0)
+        money += minus;
+    money += QLatin1StringView(digits, digitsEnd);
+    if (withCents) {
+        money += point;
+        money += QLatin1Char(char('0' + rounded % 100 / 10));
+        money += QLatin1Char(char('0' + rounded % 10));
+    }
+    return money;
 }
 
 } // namespace
@@ -122,7 +161,14 @@ QString formatMoney(qint64 value, const QLocale& locale) {
 QString NormalizeMoneyText(const QString& text, const QLocale& locale) {
     if (text.isEmpty())
         return text;
-    return formatMoney(parseMoney(text, locale).value_or(0), locale);
+    return formatMoney(parseMoney(text, locale).value_or(0), true, locale.negativeSign(), locale.decimalPoint());
+}
+
+QString paymentAmountText(const QString& text, const QLocale& locale, bool withCents) {
+    if (isPaymentNotation(text, withCents))
+        return text;
+    const std::optional<qint64> value = parseMoney(text, locale);
+    return value ? formatMoney(*value, withCents, QStringLiteral("-"), QStringLiteral(".")) : text;
 }
 
 } // namespace velmora

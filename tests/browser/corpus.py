@@ -1,5 +1,7 @@
 """The values a merchant might type, ordinary and hostile, and the items and merchant settings built from them."""
 
+from decimal import Decimal
+
 from item_file import fits_item_file
 
 # A payload that manages to run reports itself: a request to /xss/, a global, or a dialog.
@@ -86,6 +88,23 @@ VALUES = [
 # What the buyer types into a text option: hostile too, and beyond ASCII when the form announces UTF-8.
 TYPED = ["Happy birthday", "<script>alert(5)</script>", "a&b=c+d%20e", ' "quoted" ', "für Jürgen", "日本 🎁"]
 
+# The values are typed in en_US; of those not already in the payment page's notation, these read as numbers there.
+MEANT_IN_EN_US = {"1,234.50": Decimal("1234.50")}
+MONEY_KEYS = ["Price", "Shipping1", "Shipping2"]
+
+# Price, shipping and shipping2 as a merchant in the locale types them, with the amounts meant. Item files hold
+# Windows-1252 text, so the French narrow no-break space becomes a blank, and without Arabic-Indic digits and the
+# Arabic decimal sign, which have no byte there, Arabic prices are whole numbers in ASCII digits.
+TYPED_IN_LOCALES = {
+    "en_US": [("$1,234.5", "1234.5"), ("0.125", "0.125"), ("7", "7")],
+    "de_DE": [("1.234,5", "1234.5"), ("12,50 €", "12.5"), ("-2,5", "-2.5")],
+    "fr_FR": [("1 234,56", "1234.56"), ("12,5 €", "12.5"), ("3", "3")],
+    "hi_IN": [("1,23,456.78", "123456.78"), ("99.99", "99.99"), ("0.5", "0.5")],
+    "ar_EG": [("1234", "1234"), (" 15 ", "15"), ("+7", "7")],
+    "ja_JP": [("1,500", "1500"), ("500.5", "500.5"), ("500.00", "500")],
+}
+CURRENCIES = ["", "EUR", "JPY"]
+
 KINDS = ["DropDown", "TextBox", None]
 VALUE_POSITIONS = [[0, 1, 2, 3, 4, 5, 6, 7, 8, 9], [3, 9], [0, 2], [], [5]]
 
@@ -109,6 +128,7 @@ def _item(pick, i):
         "NoteTitle": pick(5),
         "Option1": _empty_option_set(),
         "Option2": _empty_option_set(),
+        "Meant": {},
     }
 
 
@@ -153,4 +173,30 @@ def build_cases(base):
                                               VALUE_POSITIONS[(i + 2) % len(VALUE_POSITIONS)])
         cases.append({"id": len(cases), "item": with_options, "settings": merchants[(i + 3) % len(merchants)],
                       "has_link": False, "typed": TYPED[i % len(TYPED)]})
+    for case in cases:
+        case["locale"] = "en_US"
+        case["item"]["Meant"] = {key: MEANT_IN_EN_US.get(case["item"][key]) for key in MONEY_KEYS}
+    return cases + _money_cases(len(cases))
+
+
+def _money_cases(first_id):
+    """An item typed in each locale, sold in each currency; and a text option a buyer types beyond ASCII into,
+    on an item whose own values are all ASCII."""
+    cases = []
+    for locale, money in TYPED_IN_LOCALES.items():
+        for currency in CURRENCIES:
+            item = _item(lambda _: "", 1)
+            item["ItemName"] = f"Typed in {locale}"
+            for key, (typed, meant) in zip(MONEY_KEYS, money):
+                item[key] = typed
+                item["Meant"][key] = Decimal(meant)
+            settings = {"eMail": "merchant@example.com", "StoreLogo": "", "PurchaseSuccessURL": "",
+                        "PurchaseCancelURL": "", "ButtonImageURL": "", "Currency": currency}
+            cases.append({"id": first_id + len(cases), "item": item, "settings": settings, "locale": locale,
+                          "has_link": True})
+    engraved = _item(lambda _: "", 1)
+    engraved.update(ItemName="Mug", Price="5.00")
+    engraved["Option1"] = _option_set(lambda _: "Engraving", 1, "TextBox", [])
+    cases.append({"id": first_id + len(cases), "item": engraved, "settings": cases[0]["settings"],
+                  "locale": "en_US", "has_link": False, "typed": "für"})
     return cases

@@ -1,6 +1,11 @@
 """What the payment service must receive for an item, worked out from the field rules independently of the
 generators: (name, value) pairs in the order the browser sends them."""
 
+import re
+from decimal import ROUND_HALF_UP, Decimal
+
+WITHOUT_CENTS = {"HUF", "JPY", "TWD"}
+
 
 def beyond_ascii(text):
     return any(ord(char) > 0x7F for char in text)
@@ -25,11 +30,54 @@ def option_rows(item):
     return [(option_set, index) for option_set, index in rows if option_set["Kind"] is not None]
 
 
+MONEY_FIELDS = [("amount", "Price"), ("shipping", "Shipping1"), ("shipping2", "Shipping2")]
+
+
+def _payment_notation(settings):
+    """The payment page's notation for amounts in the merchant's currency, and the step it rounds to."""
+    if settings.get("Currency", "") in WITHOUT_CENTS:
+        return r"-?[0-9]+", Decimal("1")
+    return r"-?[0-9]+(\.[0-9]{1,2})?", Decimal("0.01")
+
+
+def payment_amount(item, key, settings):
+    """A money field as the payment page must receive it: as typed when it is in the page's notation for the
+    currency already, or holds no number; otherwise the amount the merchant meant, written in that notation."""
+    typed, meant = item[key], item["Meant"].get(key)
+    notation, step = _payment_notation(settings)
+    if meant is None or re.fullmatch(notation, typed):
+        return typed
+    rounded = meant.quantize(step, ROUND_HALF_UP)
+    return str(abs(rounded) if rounded == 0 else rounded)
+
+
+def money_problems(received, item, settings):
+    """Each amount received that is not in the payment page's notation, or is not the amount the merchant meant
+    rounded to the currency's step (ties away from zero)."""
+    notation, step = _payment_notation(settings)
+    problems = []
+    for name, value in received:
+        key = dict(MONEY_FIELDS).get(name)
+        meant = item["Meant"].get(key) if key else None
+        if meant is None:
+            continue
+        if not re.fullmatch(notation, value):
+            problems.append(f"{name}={value!r} is not in the payment page's notation")
+        elif Decimal(value) != meant.quantize(step, ROUND_HALF_UP):
+            problems.append(f"{name}={value!r} where the merchant meant {meant}")
+    return problems
+
+
+def _currency_fields(settings):
+    return [("currency_code", settings["Currency"])] if settings.get("Currency", "") != "" else []
+
+
 def form_values(item, settings):
     """Every value the form carries, hidden or shown."""
-    values = [settings["eMail"], item["ItemName"], item["ItemID"], item["Price"], item["Shipping1"]]
+    values = [settings["eMail"], item["ItemName"], item["ItemID"], payment_amount(item, "Price", settings),
+              payment_amount(item, "Shipping1", settings)]
     if item["Shipping1"] != "":
-        values.append(item["Shipping2"])
+        values.append(payment_amount(item, "Shipping2", settings))
     values += [settings["StoreLogo"], settings["PurchaseSuccessURL"], settings["PurchaseCancelURL"],
                settings["ButtonImageURL"]]
     if _is_set(item["Note"]):
@@ -42,7 +90,9 @@ def form_values(item, settings):
 
 
 def form_announces_utf8(item, settings):
-    return any(beyond_ascii(value) for value in form_values(item, settings))
+    """The buyer may type anything into a text option, so a form with one takes UTF-8 as one with such a value."""
+    has_text_row = any(option_set["Kind"] == "TextBox" for option_set, _ in option_rows(item))
+    return has_text_row or any(beyond_ascii(value) for value in form_values(item, settings))
 
 
 def _merchant_fields(settings):
@@ -63,11 +113,12 @@ def expected_form_fields(item, settings, choices):
     fields += [("business", settings["eMail"]), ("item_name", item["ItemName"])]
     if item["ItemID"] != "":
         fields.append(("item_number", item["ItemID"]))
-    fields.append(("amount", item["Price"]))
+    fields.append(("amount", payment_amount(item, "Price", settings)))
+    fields += _currency_fields(settings)
     if item["Shipping1"] != "":
-        fields.append(("shipping", item["Shipping1"]))
+        fields.append(("shipping", payment_amount(item, "Shipping1", settings)))
         if item["Shipping2"] != "":
-            fields.append(("shipping2", item["Shipping2"]))
+            fields.append(("shipping2", payment_amount(item, "Shipping2", settings)))
     if item["ShippingAddress"] == 0:
         fields.append(("no_shipping", "1"))
     fields += _merchant_fields(settings)
@@ -85,10 +136,11 @@ def expected_link_fields(item, settings):
     fields = [("add", "1"), ("business", settings["eMail"]), ("item_name", item["ItemName"])]
     if item["ItemID"] != "":
         fields.append(("item_number", item["ItemID"]))
-    fields.append(("amount", item["Price"]))
+    fields.append(("amount", payment_amount(item, "Price", settings)))
+    fields += _currency_fields(settings)
     for name, key in [("shipping", "Shipping1"), ("shipping2", "Shipping2")]:
         if item[key] != "":
-            fields.append((name, item[key]))
+            fields.append((name, payment_amount(item, key, settings)))
     if item["ShippingAddress"] == 0:
         fields.append(("no_shipping", "1"))
     fields.append(_note_field(item))

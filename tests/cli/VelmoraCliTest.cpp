@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -94,6 +95,8 @@ private slots:
     void printsWhatTheWindowMakes();
     void optionsReplaceSettingsOneByOne_data();
     void optionsReplaceSettingsOneByOne();
+    void readsPricesInTheLocaleAndCurrencyGiven_data();
+    void readsPricesInTheLocaleAndCurrencyGiven();
     void refusesAndPrintsNothing_data();
     void refusesAndPrintsNothing();
     void refusesSettingsItCannotRead_data();
@@ -141,6 +144,11 @@ void VelmoraCliTest::initTestCase() {
                                             {Option2Active, u"1"_s},
                                             {Option2Name, u"Print"_s},
                                             {Option2TextBox, u"1"_s}}));
+    writeItem(u"german.tqf"_s, recordWith({{ItemName, u"Krug"_s},
+                                           {Price, u"1.234,5"_s},
+                                           {Shipping1, u"2,5"_s},
+                                           {Shipping2, u"1"_s},
+                                           {ShippingAddress, u"1"_s}}));
     writeItem(u"grayed.tqf"_s, recordWith({{ItemName, u"Cap"_s}, {Option1Active, u"2"_s}}));
     writeFile(u"broken.tqf"_s, QByteArray(40, '\xA5'));
 
@@ -229,6 +237,36 @@ void VelmoraCliTest::optionsReplaceSettingsOneByOne() {
     }
 }
 
+void VelmoraCliTest::readsPricesInTheLocaleAndCurrencyGiven_data() {
+    QTest::addColumn<QString>("userLocale");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QStringList>("expected"); // amount, currency, shipping, shipping2
+
+    QTest::addRow("the user's locale by default")
+        << u"de_DE"_s << QStringList{} << QStringList{u"1234.50"_s, u""_s, u"2.50"_s, u"1"_s};
+    QTest::addRow("the locale given over the user's")
+        << u"en_US"_s << QStringList{u"--locale"_s, u"de_DE"_s} << QStringList{u"1234.50"_s, u""_s, u"2.50"_s, u"1"_s};
+    QTest::addRow("a currency without cents, in any letter case")
+        << u"de_DE"_s << QStringList{u"--currency"_s, u"jpy"_s} << QStringList{u"1235"_s, u"JPY"_s, u"3"_s, u"1"_s};
+    QTest::addRow("an empty currency sends none") << u"de_DE"_s << QStringList{u"--currency=EUR"_s, u"--currency="_s}
+                                                  << QStringList{u"1234.50"_s, u""_s, u"2.50"_s, u"1"_s};
+}
+
+void VelmoraCliTest::readsPricesInTheLocaleAndCurrencyGiven() {
+    QFETCH(QString, userLocale);
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, expected);
+    QLocale::setDefault(QLocale(userLocale));
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
+
+    const CliRun link = run(QStringList{u"link"_s, u"german.tqf"_s} + options, *m_store);
+    QCOMPARE(link.exit, int(CliExit::Done));
+    const QString currency = expected[1].isEmpty() ? QString() : u"&currency_code="_s + expected[1];
+    QVERIFY2(link.out.contains(
+                 u"&amount=%1%2&shipping=%3&shipping2=%4&"_s.arg(expected[0], currency, expected[2], expected[3])),
+             qPrintable(link.out));
+}
+
 void VelmoraCliTest::refusesAndPrintsNothing_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exit");
@@ -258,6 +296,17 @@ void VelmoraCliTest::refusesAndPrintsNothing_data() {
                              << QStringList{u"velmora-cli: Name at least one item file."_s, tryHelp};
     QTest::addRow("unknown option") << QStringList{u"form"_s, u"--colour=red"_s, u"mug.tqf"_s} << 1
                                     << QStringList{u"velmora-cli: Unknown option 'colour'."_s, tryHelp};
+    QTest::addRow("unknown currency")
+        << QStringList{u"form"_s, u"--currency=EURO"_s, u"mug.tqf"_s} << 1
+        << QStringList{u"velmora-cli: Unknown currency \"EURO\": say one of AUD, BRL, CAD, CHF, CNY, CZK, DKK, EUR, "
+                       u"GBP, HKD, HUF, ILS, JPY, MXN, MYR, NOK, NZD, PHP, PLN, SEK, SGD, THB, TWD, USD."_s,
+                       tryHelp};
+    // Qt would read the prices by the C locale's rules, or drop the territory, without a word.
+    for (const QString& name : {u"xx"_s, u"de_XX"_s})
+        QTest::addRow("unknown locale %s", qPrintable(name))
+            << QStringList{u"form"_s, u"--locale"_s, name, u"mug.tqf"_s} << 1
+            << QStringList{u"velmora-cli: Unknown locale \"%1\": say one such as en_US, de_DE or fr_FR."_s.arg(name),
+                           tryHelp};
     QTest::addRow("option without its value") << QStringList{u"form"_s, u"mug.tqf"_s, u"--email"_s} << 1
                                               << QStringList{u"velmora-cli: Missing value after '--email'."_s, tryHelp};
 }
@@ -377,7 +426,7 @@ void VelmoraCliTest::explainsItself() {
     QCOMPARE(result.err, QString());
     for (const QString& word :
          {u"form"_s, u"link"_s, u"--email"_s, u"--store-logo"_s, u"--button-image"_s, u"--success-url"_s,
-          u"--cancel-url"_s, u"--version"_s, u"ends the options"_s, u"Exit status"_s})
+          u"--cancel-url"_s, u"--currency"_s, u"--locale"_s, u"--version"_s, u"ends the options"_s, u"Exit status"_s})
         QVERIFY2(result.out.contains(word), qPrintable(word));
 }
 

@@ -58,9 +58,9 @@ void ButtonFormTest::builds_data() {
     QTest::addColumn<MerchantSettings>("settings");
     QTest::addColumn<QString>("expected");
 
-    QTest::addRow("worked example")
+    QTest::addRow("worked example: its text option asks for UTF-8")
         << mug() << seller()
-        << Head + Seller + R"(<input type="hidden" name="item_name" value="Mug">)" +
+        << Utf8Head + Seller + R"(<input type="hidden" name="item_name" value="Mug">)" +
                R"(<input type="hidden" name="item_number" value="M-1">)" +
                R"(<input type="hidden" name="amount" value="5.00">)" +
                R"(<input type="hidden" name="cn" value="Gift message">)" +
@@ -142,7 +142,7 @@ void ButtonFormTest::builds_data() {
                i.Option2 = {1, "B", OptionSetKind::TextBox, {"unused"}};
            })
         << seller()
-        << Head + Seller + NoItem + NoNote + R"(<table><tr><td><input type="hidden" name="on1" value="B">B</td>)" +
+        << Utf8Head + Seller + NoItem + NoNote + R"(<table><tr><td><input type="hidden" name="on1" value="B">B</td>)" +
                R"(<td><input type="text" name="os1" maxlength="200"></td></tr></table>)" + Tail;
 
     QTest::addRow("markup characters are escaped")
@@ -187,14 +187,13 @@ void ButtonFormTest::builds_data() {
     QTest::addRow("non-ASCII only in values left out")
         << bare([](CartItem& i) {
                i.NoteTitle = "Grüße";
-               i.Option1 = {1, "Gravur", OptionSetKind::TextBox, {"Grün"}};
-               i.Option2 = dropDown("Größe", {"Groß"});
-               i.Option2.Active = 0;
+               i.Option1 = dropDown("Size", {"S"});
+               i.Option2 = {0, "Gravur", OptionSetKind::TextBox, {"Grün"}};
            })
         << seller()
         << Head + Seller + NoItem + NoNote +
-               R"(<table><tr><td><input type="hidden" name="on0" value="Gravur">Gravur</td>)" +
-               R"(<td><input type="text" name="os0" maxlength="200"></td></tr></table>)" + Tail;
+               R"(<table><tr><td><input type="hidden" name="on0" value="Size">Size</td><td><select name="os0">)" +
+               R"(<option value="S">S</select></td></tr></table>)" + Tail;
 }
 
 void ButtonFormTest::builds() {

@@ -3,6 +3,7 @@
 #include <QTest>
 
 using velmora::NormalizeMoneyText;
+using velmora::paymentAmountText;
 
 class MoneyTextTest : public QObject {
     Q_OBJECT
@@ -10,6 +11,8 @@ class MoneyTextTest : public QObject {
 private slots:
     void normalizes_data();
     void normalizes();
+    void writesPaymentNotation_data();
+    void writesPaymentNotation();
 };
 
 void MoneyTextTest::normalizes_data() {
@@ -82,6 +85,40 @@ void MoneyTextTest::normalizes() {
     QCOMPARE(NormalizeMoneyText(text, loc), expected);
     // Focus can leave the field again: the result must read back as itself.
     QCOMPARE(NormalizeMoneyText(expected, loc), expected);
+}
+
+void MoneyTextTest::writesPaymentNotation_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<bool>("withCents");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+
+    // clang-format off
+    const QString en = QStringLiteral("en_US");
+    const QString de = QStringLiteral("de_DE");
+    QTest::addRow("empty stays empty") << en << true << "" << "";
+    QTest::addRow("notation kept as typed") << en << true << "-007.5" << "-007.5";
+    QTest::addRow("notation kept, though the locale groups with the point") << de << true << "1.23" << "1.23";
+    QTest::addRow("three decimals are not notation") << de << true << "1.234" << "1234.00";
+    QTest::addRow("no integer digit") << en << true << ".5" << "0.50";
+    QTest::addRow("half a cent away from zero") << en << true << "-0.005" << "-0.01";
+    QTest::addRow("tiny negative is plain zero") << en << false << "-0.4" << "0";
+    QTest::addRow("whole units, tie away from zero") << en << false << "-2.5" << "-3";
+    QTest::addRow("locale's own minus") << "sv_SE" << true << "\u22122,5" << "-2.50";
+    QTest::addRow("largest value in whole units") << en << false << "922337203685477.5807" << "922337203685478";
+    QTest::addRow("no number stays as typed") << en << true << "abc" << "abc";
+    QTest::addRow("out of range stays as typed") << en << true << "1e300" << "1e300";
+    QTest::addRow("other locale's notation stays as typed") << de << false << "1,234.5" << "1,234.5";
+    // clang-format on
+}
+
+void MoneyTextTest::writesPaymentNotation() {
+    QFETCH(QString, locale);
+    QFETCH(bool, withCents);
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+
+    QCOMPARE(paymentAmountText(text, QLocale(locale), withCents), expected);
 }
 
 QTEST_GUILESS_MAIN(MoneyTextTest)
