@@ -17,6 +17,8 @@ constexpr std::array keys = {
     SettingKey{"Settings"_L1, "PurchaseSuccessURL"_L1, Text, {}, &MerchantSettings::PurchaseSuccessURL},
     SettingKey{"Settings"_L1, "PurchaseCancelURL"_L1, Text, {}, &MerchantSettings::PurchaseCancelURL},
     SettingKey{"Settings"_L1, "ButtonImageURL"_L1, Text, {}, &MerchantSettings::ButtonImageURL},
+    // A code the cart does not take is kept as stored and sends no currency.
+    SettingKey{"Settings"_L1, "Currency"_L1, Text, {}, &MerchantSettings::Currency},
 
     SettingKey{"Settings"_L1, "HasBeenRun"_L1, Boolean, "False"_L1},
 

@@ -45,8 +45,8 @@ enum : int {
 };
 } // namespace WindowStateKey
 
-// "eMail", "StoreLogo", "PurchaseSuccessURL", "PurchaseCancelURL", "ButtonImageURL": the order of every
-// read and write of the merchant settings. Each fills its field of MerchantSettings.
+// "eMail", "StoreLogo", "PurchaseSuccessURL", "PurchaseCancelURL", "ButtonImageURL", "Currency": the order of
+// every read and write of the merchant settings. Each fills its field of MerchantSettings.
 std::span<const SettingKey> merchantKeys();
 // "HasBeenRun", the first-run flag.
 const SettingKey& hasBeenRunKey();

@@ -1,6 +1,7 @@
 #include "ui/ControlValues.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -38,6 +39,8 @@ StoredValue controlValue(const QWidget& control, ValueKind kind) {
     Q_ASSERT(holdsKind(control, kind));
     switch (kind) {
     case ValueKind::Text:
+        if (const auto* list = qobject_cast<const QComboBox*>(&control))
+            return list->currentData().toString();
         return static_cast<const QLineEdit&>(control).text();
     case ValueKind::CheckBox:
         return checkValue(static_cast<const QCheckBox&>(control));
@@ -51,7 +54,10 @@ bool setControlValue(QWidget& control, const StoredValue& value) {
     Q_ASSERT(holdsKind(control, kindOf(value)));
     switch (kindOf(value)) {
     case ValueKind::Text:
-        assignText(static_cast<QLineEdit&>(control), std::get<QString>(value));
+        if (auto* list = qobject_cast<QComboBox*>(&control))
+            chooseByData(*list, std::get<QString>(value));
+        else
+            assignText(static_cast<QLineEdit&>(control), std::get<QString>(value));
         return true;
     case ValueKind::CheckBox:
         return setCheckValue(static_cast<QCheckBox&>(control), std::get<int>(value));
@@ -63,7 +69,8 @@ bool setControlValue(QWidget& control, const StoredValue& value) {
 }
 
 bool holdsKind(const QWidget& control, ValueKind kind) {
-    return control.metaObject()->inherits(&controlClass(kind));
+    return control.metaObject()->inherits(&controlClass(kind)) ||
+           (kind == ValueKind::Text && qobject_cast<const QComboBox*>(&control));
 }
 
 void onValueChanged(QWidget& control, QObject* context, std::function<void()> handler) {
@@ -123,6 +130,16 @@ void limitTyping(QLineEdit& edit, int limit) {
     const auto follow = [&edit, limit](const QString& text) { edit.setMaxLength(qMax(limit, int(text.size()))); };
     follow(edit.text());
     QObject::connect(&edit, &QLineEdit::textChanged, &edit, follow);
+}
+
+void chooseByData(QComboBox& list, const QString& text) {
+    const int found = list.findData(text, Qt::UserRole, Qt::MatchFixedString); // without regard to letter case
+    if (found >= 0) {
+        list.setCurrentIndex(found);
+        return;
+    }
+    list.setItemData(0, text);
+    list.setCurrentIndex(0);
 }
 
 void assignText(QLineEdit& edit, const QString& text) {

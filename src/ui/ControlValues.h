@@ -8,6 +8,7 @@
 
 class QAbstractButton;
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QRadioButton;
 class QString;
@@ -15,7 +16,8 @@ class QWidget;
 
 namespace velmora {
 
-// The value a control holds as a value of the kind: a text box's text, a check box's state, a button's selection.
+// The value a control holds as a value of the kind: a text box's text, a check box's state, a button's selection,
+// a drop-down's chosen item's data as text.
 StoredValue controlValue(const QWidget& control, ValueKind kind);
 
 // Assigns the value by code, as its kind says; false, with the control untouched, for a value it cannot hold.
@@ -51,6 +53,10 @@ void onSelected(QRadioButton& button, QObject* context, std::function<void()> ha
 // Keeps what the user types within limit characters, while text assigned by code keeps its full
 // length: a stored item may hold a longer value than the box lets anyone type.
 void limitTyping(QLineEdit& edit, int limit);
+
+// Chooses the item whose data is the text, in any letter case. A text no item holds goes to the first item, which
+// then stands for it: a stored value the list does not offer is written back as it came, not replaced.
+void chooseByData(QComboBox& list, const QString& text);
 
 // Assigns text by code without cutting it to the box's typing limit.
 void assignText(QLineEdit& edit, const QString& text);

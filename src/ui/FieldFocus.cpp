@@ -35,7 +35,7 @@ bool SelectOnFocus::eventFilter(QObject* watched, QEvent* event) {
 bool NormalizeOnFocusLoss::eventFilter(QObject* watched, QEvent* event) {
     auto* edit = qobject_cast<QLineEdit*>(watched);
     if (edit && movesBetweenFields(event, QEvent::FocusOut)) {
-        const QString normalized = NormalizeMoneyText(edit->text());
+        const QString normalized = NormalizeMoneyText(edit->text(), moneyLocale());
         if (normalized != edit->text()) // keeps the undo history of an already tidy field
             edit->setText(normalized);
     }

@@ -1,8 +1,14 @@
 #pragma once
 
+#include <QLocale>
 #include <QObject>
 
 namespace velmora {
+
+// The locale the money fields are typed and shown in: the user's. The generators read the same texts in it.
+inline QLocale moneyLocale() {
+    return QLocale();
+}
 
 // Selects a line edit's whole text, caret at the end, whenever the user moves into it,
 // by keyboard or by mouse, so that typing replaces the old value.

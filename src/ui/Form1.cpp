@@ -5,6 +5,7 @@
 #include "ui/AppIcon.h"
 #include "ui/BuiltControls.h"
 #include "ui/Dialogs.h"
+#include "ui/FieldFocus.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -34,11 +35,11 @@ CartItem Form1::currentItem() const {
 }
 
 void Form1::cmdMakeForm_Click() {
-    publish(velmora::BuildButtonForm(currentItem(), m_settings));
+    publish(velmora::BuildButtonForm(currentItem(), m_settings, velmora::moneyLocale()));
 }
 
 void Form1::cmdMakeLink_Click() {
-    publish(velmora::BuildCartLink(currentItem(), m_settings));
+    publish(velmora::BuildCartLink(currentItem(), m_settings, velmora::moneyLocale()));
 }
 
 void Form1::publish(const QString& text) {

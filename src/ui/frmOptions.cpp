@@ -1,5 +1,6 @@
 #include "ui/frmOptions.h"
 
+#include "model/CartCurrency.h"
 #include "model/MerchantSettings.h"
 #include "store/MerchantStore.h"
 #include "store/SettingsStore.h"
@@ -9,6 +10,7 @@
 #include "ui/Twips.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,7 +24,7 @@ using velmora::fromTwips;
 
 namespace {
 
-enum class Kind { TextBox };
+enum class Kind { TextBox, CurrencyList };
 
 // The dialog's rows, top to bottom: a caption, and the control that edits a merchant setting. The controls take
 // the focus in this order.
@@ -34,7 +36,7 @@ struct Row {
     QString MerchantSettings::*field;
 };
 
-constexpr std::array<Row, 5> rows = {{
+constexpr std::array<Row, 6> rows = {{
     {"Label1", "e-mail:", Kind::TextBox, "txtEmail", &MerchantSettings::eMail},
     {"Label10", "store logo image location:", Kind::TextBox, "txtStoreLogoUrl", &MerchantSettings::StoreLogo},
     {"Label2", "Button Image location:", Kind::TextBox, "txtButtonImageURL", &MerchantSettings::ButtonImageURL},
@@ -43,17 +45,32 @@ constexpr std::array<Row, 5> rows = {{
     // A label despite its name: the caption of the cancel URL box.
     {"txtPurchaseCancelledUrl", "Purchase Cancelled URL:", Kind::TextBox, "txtPurchaseCancelUrl",
      &MerchantSettings::PurchaseCancelURL},
+    {"lblCurrency", "Currency:", Kind::CurrencyList, "cboCurrency", &MerchantSettings::Currency},
 }};
+
+// One row more than the layout was drawn with.
+constexpr int ExtraRowTwips = 360;
 
 template <typename Widget> Widget* named(Widget* widget, const char* name) {
     widget->setObjectName(QLatin1StringView(name));
     return widget;
 }
 
+// The account's own currency first, then those the cart takes, each with its code as the value it stands for.
+QComboBox* createCurrencyList(QWidget* parent) {
+    auto* list = new QComboBox(parent);
+    list->addItem(QStringLiteral("Account default (no currency sent)"), QString());
+    for (const velmora::CartCurrency& currency : velmora::CartCurrencies)
+        list->addItem(currency.displayText(), currency.code.toString());
+    return list;
+}
+
 QWidget* createControl(Kind kind, QWidget* parent) {
     switch (kind) {
     case Kind::TextBox:
         return new QLineEdit(parent);
+    case Kind::CurrencyList:
+        return createCurrencyList(parent);
     }
     Q_UNREACHABLE();
 }
@@ -71,7 +88,7 @@ frmOptions::frmOptions(velmora::SettingsStore& store, MerchantSettings& settings
     layout->addLayout(makeRows());
     layout->addStretch();
     layout->addLayout(makeButtons());
-    setGeometry(fromTwips(2430), fromTwips(7170), fromTwips(8115), fromTwips(2865));
+    setGeometry(fromTwips(2430), fromTwips(7170), fromTwips(8115), fromTwips(2865 + ExtraRowTwips));
 
     // Load step: the controls show what the store holds.
     const MerchantSettings stored = velmora::loadMerchantSettings(m_store);

@@ -12,8 +12,8 @@ class SettingsStore;
 struct MerchantSettings;
 } // namespace velmora
 
-// The merchant settings editor: modeless, without owner, deleted when closed. Its boxes come from the store
-// when it is created; every save and every close puts all five into the shared MerchantSettings and the store.
+// The merchant settings editor: modeless, without owner, deleted when closed. Its controls come from the store
+// when it is created; every save and every close puts them all into the shared MerchantSettings and the store.
 class frmOptions : public QWidget {
     Q_OBJECT
 public:
@@ -38,5 +38,5 @@ private:
 
     velmora::SettingsStore& m_store;
     velmora::MerchantSettings& m_settings;
-    std::array<QWidget*, 5> m_controls{};
+    std::array<QWidget*, 6> m_controls{};
 };

@@ -239,27 +239,40 @@ void VelmoraCliTest::optionsReplaceSettingsOneByOne() {
 
 void VelmoraCliTest::readsPricesInTheLocaleAndCurrencyGiven_data() {
     QTest::addColumn<QString>("userLocale");
+    QTest::addColumn<QString>("storedCurrency");
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QStringList>("expected"); // amount, currency, shipping, shipping2
 
     QTest::addRow("the user's locale by default")
-        << u"de_DE"_s << QStringList{} << QStringList{u"1234.50"_s, u""_s, u"2.50"_s, u"1"_s};
-    QTest::addRow("the locale given over the user's")
-        << u"en_US"_s << QStringList{u"--locale"_s, u"de_DE"_s} << QStringList{u"1234.50"_s, u""_s, u"2.50"_s, u"1"_s};
+        << u"de_DE"_s << u""_s << QStringList{} << QStringList{u"1234.50"_s, u""_s, u"2.50"_s, u"1"_s};
+    QTest::addRow("the locale given over the user's") << u"en_US"_s << u""_s << QStringList{u"--locale"_s, u"de_DE"_s}
+                                                      << QStringList{u"1234.50"_s, u""_s, u"2.50"_s, u"1"_s};
     QTest::addRow("a currency without cents, in any letter case")
-        << u"de_DE"_s << QStringList{u"--currency"_s, u"jpy"_s} << QStringList{u"1235"_s, u"JPY"_s, u"3"_s, u"1"_s};
-    QTest::addRow("an empty currency sends none") << u"de_DE"_s << QStringList{u"--currency=EUR"_s, u"--currency="_s}
-                                                  << QStringList{u"1234.50"_s, u""_s, u"2.50"_s, u"1"_s};
+        << u"de_DE"_s << u""_s << QStringList{u"--currency"_s, u"jpy"_s}
+        << QStringList{u"1235"_s, u"JPY"_s, u"3"_s, u"1"_s};
+    QTest::addRow("an empty currency sends none")
+        << u"de_DE"_s << u""_s << QStringList{u"--currency=EUR"_s, u"--currency="_s}
+        << QStringList{u"1234.50"_s, u""_s, u"2.50"_s, u"1"_s};
+    QTest::addRow("the stored currency") << u"de_DE"_s << u"huf"_s << QStringList{}
+                                         << QStringList{u"1235"_s, u"HUF"_s, u"3"_s, u"1"_s};
+    QTest::addRow("the currency given over the stored one")
+        << u"de_DE"_s << u"HUF"_s << QStringList{u"--currency"_s, u"EUR"_s}
+        << QStringList{u"1234.50"_s, u"EUR"_s, u"2.50"_s, u"1"_s};
 }
 
 void VelmoraCliTest::readsPricesInTheLocaleAndCurrencyGiven() {
     QFETCH(QString, userLocale);
+    QFETCH(QString, storedCurrency);
     QFETCH(QStringList, options);
     QFETCH(QStringList, expected);
     QLocale::setDefault(QLocale(userLocale));
     const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
+    SettingsStore store(m_dir.filePath(u"currency/Trevanto.ini"_s));
+    MerchantSettings settings;
+    settings.Currency = storedCurrency;
+    saveMerchantSettings(store, settings);
 
-    const CliRun link = run(QStringList{u"link"_s, u"german.tqf"_s} + options, *m_store);
+    const CliRun link = run(QStringList{u"link"_s, u"german.tqf"_s} + options, store);
     QCOMPARE(link.exit, int(CliExit::Done));
     const QString currency = expected[1].isEmpty() ? QString() : u"&currency_code="_s + expected[1];
     QVERIFY2(link.out.contains(

@@ -10,6 +10,7 @@
 #include "support/WindowSession.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
@@ -61,6 +62,8 @@ private slots:
     void reopeningKeepsUnsavedTexts();
     void storeProblemIsShownOnce_data();
     void storeProblemIsShownOnce();
+    void currencyGoesThroughEveryStep_data();
+    void currencyGoesThroughEveryStep();
 
 private:
     void open();
@@ -134,11 +137,11 @@ void frmOptionsTest::focusMovesThroughTheBoxesThenTheButtons() {
     m_dialog->activateWindow();
     QTRY_COMPARE(QApplication::focusWidget(), box(u"txtEmail"_s));
     QStringList order{QApplication::focusWidget()->objectName()};
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 7; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         order << QApplication::focusWidget()->objectName();
     }
-    QCOMPARE(order, boxNames + QStringList({"Command1", "Command2"}));
+    QCOMPARE(order, boxNames + QStringList({"cboCurrency", "Command1", "Command2"}));
 }
 
 void frmOptionsTest::everyStepTakesAllFiveBoxes_data() {
@@ -248,6 +251,59 @@ void frmOptionsTest::storeProblemIsShownOnce() {
     QCOMPARE(velmora::loadMerchantSettings(*m_store).eMail, typed.eMail);
     if (!unparsable.isEmpty())
         QCOMPARE(readIniFile(fileName()), unparsable);
+}
+
+void frmOptionsTest::currencyGoesThroughEveryStep_data() {
+    QTest::addColumn<QByteArray>("stored"); // the "Currency" line, if any
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("chosen"); // empty: the list is left as it is
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QString>("kept"); // in MerchantSettings and on disk
+
+    const QString none = u"Account default (no currency sent)"_s;
+    QTest::addRow("chosen, Save and Keep Open.") << QByteArray() << none << "EUR  Euro"
+                                                 << "Command2"
+                                                 << "EUR";
+    QTest::addRow("chosen, Save and Close.") << QByteArray() << none << "JPY  Japanese Yen"
+                                             << "Command1"
+                                             << "JPY";
+    QTest::addRow("chosen, close box") << QByteArray() << none << "EUR  Euro"
+                                       << ""
+                                       << "EUR";
+    QTest::addRow("stored in small letters") << QByteArray("Currency=gbp\n") << "GBP  Pound Sterling"
+                                             << ""
+                                             << "Command1"
+                                             << "GBP";
+    QTest::addRow("back to the account's own") << QByteArray("Currency=EUR\n") << "EUR  Euro" << none << ""
+                                               << "";
+    QTest::addRow("unknown code kept as stored") << QByteArray("Currency=XAU\n") << none << ""
+                                                 << "Command1"
+                                                 << "XAU";
+}
+
+void frmOptionsTest::currencyGoesThroughEveryStep() {
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, shown);
+    QFETCH(QString, chosen);
+    QFETCH(QString, step);
+    QFETCH(QString, kept);
+    QVERIFY(writeIniFile(fileName(), "[Settings]\neMail=a@b.c\n" + stored));
+    open();
+    auto* list = m_dialog->findChild<QComboBox*>(u"cboCurrency"_s);
+    QCOMPARE(list->count(), 25);
+    QCOMPARE(list->currentText(), shown);
+
+    if (!chosen.isEmpty())
+        list->setCurrentIndex(list->findText(chosen));
+    if (step.isEmpty())
+        m_dialog->close();
+    else
+        click(step.toLatin1().constData());
+
+    QCOMPARE(m_settings.Currency, kept);
+    QCOMPARE(onDisk(fileName(), u"Settings/Currency"_s), kept);
+    const QString form = velmora::BuildButtonForm(velmora::CartItem{}, m_settings);
+    QCOMPARE(form.contains(u"name=\"currency_code\""_s), kept == u"EUR"_s || kept == u"JPY"_s || kept == u"GBP"_s);
 }
 
 QTEST_MAIN(frmOptionsTest)
