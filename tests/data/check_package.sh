@@ -40,7 +40,8 @@ grep -q "<release version=\"$version\"" "$tree/usr/share/metainfo/org.velmora.Ve
 # Warnings are shown but allowed; the root notice is lintian talking about this machine, not the package.
 lintian --fail-on error "$deb" 2> >(grep -v 'running with root privileges' >&2)
 
-# validate-tree does all that `validate` does and also finds the desktop entry the description launches.
+# The description alone, then with the tree around it, where the desktop entry it launches must be found.
+appstreamcli validate --no-net "$tree/usr/share/metainfo/org.velmora.Velmora.metainfo.xml"
 appstreamcli validate-tree --no-net "$tree"
 
 echo "$(basename "$deb"): contents, Depends, lintian and AppStream checked"
