@@ -1,6 +1,7 @@
 // The generators on the largest item the main window allows, and the money rule on typical input.
 #include "generate/ButtonForm.h"
 #include "generate/CartLink.h"
+#include "generate/ShopPage.h"
 #include "model/MoneyText.h"
 
 #include <benchmark/benchmark.h>
@@ -68,6 +69,15 @@ void BM_BuildCartLink(benchmark::State& state) {
         benchmark::DoNotOptimize(BuildCartLink(item, settings));
 }
 BENCHMARK(BM_BuildCartLink);
+
+// A catalogue of a thousand items, each as large as the window allows.
+void BM_BuildCataloguePage(benchmark::State& state) {
+    const QList<CartItem> items(1000, largestItem());
+    const MerchantSettings settings = largestSettings();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(BuildCataloguePage(items, settings));
+}
+BENCHMARK(BM_BuildCataloguePage)->Unit(benchmark::kMillisecond);
 
 void BM_NormalizeMoneyText(benchmark::State& state) {
     const QLocale locale(QLocale::English, QLocale::UnitedStates);

@@ -1,7 +1,6 @@
 #include "generate/ButtonForm.h"
 
-#include "generate/HtmlWriter.h"
-#include "generate/NonAscii.h"
+#include "generate/FormWriter.h"
 #include "generate/PaymentHost.h"
 #include "generate/PaymentMoney.h"
 
@@ -19,26 +18,6 @@ constexpr OptionFieldNames Option2Fields{u"on1", u"os1"};
 // The largest form the window allows is under 5000 characters.
 constexpr qsizetype ExpectedFormSize = 8192;
 
-class FormWriter : public HtmlWriter {
-public:
-    FormWriter() : HtmlWriter(ExpectedFormSize) {}
-
-    void hidden(QStringView name, QStringView value) {
-        markup(u"<input type=\"hidden\" name=\"");
-        markup(name);
-        markup(u"\" value=\"");
-        text(value);
-        markup(u"\">");
-    }
-
-    void hiddenIfPresent(QStringView name, QStringView value) {
-        if (!value.isEmpty())
-            hidden(name, value);
-    }
-
-    bool buyerTypes = false; // a text-box row lets the buyer type anything, so the form must take any character
-};
-
 void writeDropDownCell(FormWriter& form, const OptionSet& set, OptionFieldNames fields) {
     form.markup(u"<td><select name=\"");
     form.markup(fields.value);
@@ -55,7 +34,7 @@ void writeDropDownCell(FormWriter& form, const OptionSet& set, OptionFieldNames 
 }
 
 void writeTextCell(FormWriter& form, OptionFieldNames fields) {
-    form.buyerTypes = true;
+    form.letBuyerType();
     form.markup(u"<td><input type=\"text\" name=\"");
     form.markup(fields.value);
     form.markup(u"\" maxlength=\"200\"></td></tr>");
@@ -95,24 +74,11 @@ void writeSubmitButton(FormWriter& form, const MerchantSettings& settings) {
     form.markup(u"\" border=\"0\" name=\"submit\" alt=\"Add to cart\">");
 }
 
-// Without this the payment service reads the posted values as a legacy 8-bit encoding and "Café", typed by the
-// merchant or by the buyer, arrives mangled. Patched in afterwards, which keeps building the form a single pass.
-void announceUtf8(QString& html) {
-    const qsizetype formTagEnd = html.indexOf(u'>');
-    const qsizetype cmdFieldEnd = html.indexOf(u'>', formTagEnd + 1) + 1;
-    html.insert(cmdFieldEnd, u"<input type=\"hidden\" name=\"charset\" value=\"utf-8\">");
-    html.insert(formTagEnd, u" accept-charset=\"utf-8\"");
-}
-
 } // namespace
 
 QString BuildButtonForm(const CartItem& item, const MerchantSettings& settings, const QLocale& locale) {
     const PaymentMoney money(settings, locale);
-    FormWriter form;
-    form.markup(u"<form target=\"paypal\" action=\"https://");
-    form.markup(PaymentHost);
-    form.markup(u"/cgi-bin/webscr\" method=\"post\">");
-    form.markup(u"<input type=\"hidden\" name=\"cmd\" value=\"_cart\">");
+    FormWriter form(settings, ExpectedFormSize);
     form.hidden(u"business", settings.eMail);
     form.hidden(u"item_name", item.ItemName);
     form.hiddenIfPresent(u"item_number", item.ItemID);
@@ -128,6 +94,7 @@ QString BuildButtonForm(const CartItem& item, const MerchantSettings& settings, 
     form.hiddenIfPresent(u"image_url", settings.StoreLogo);
     form.hiddenIfPresent(u"return", settings.PurchaseSuccessURL);
     form.hiddenIfPresent(u"cancel_return", settings.PurchaseCancelURL);
+    form.hiddenIfPresent(u"shopping_url", settings.ShoppingURL);
     if (item.Note == 1)
         form.hidden(u"cn", item.NoteTitle);
     else
@@ -136,12 +103,7 @@ QString BuildButtonForm(const CartItem& item, const MerchantSettings& settings, 
         writeOptionsTable(form, item);
     writeSubmitButton(form, settings);
     form.markup(u"<input type=\"hidden\" name=\"add\" value=\"1\"></form>");
-
-    QString html = form.take();
-    // All markup is ASCII, so anything else came from a value.
-    if (form.buyerTypes || hasNonAscii(html))
-        announceUtf8(html);
-    return html;
+    return form.finish();
 }
 
 } // namespace velmora

@@ -13,9 +13,10 @@ public:
     PaymentMoney(const MerchantSettings& settings, const QLocale& typedIn)
         : m_currency(findCartCurrency(settings.Currency)), m_typedIn(typedIn) {}
 
-    QString amount(const QString& moneyText) const {
-        return paymentAmountText(moneyText, m_typedIn, !m_currency || m_currency->hasCents);
-    }
+    QString amount(const QString& moneyText) const { return paymentAmountText(moneyText, m_typedIn, withCents()); }
+
+    // False for a currency the payment page takes in whole units only.
+    bool withCents() const { return !m_currency || m_currency->hasCents; }
 
     // Empty when the merchant names none (or one the cart does not take): the account's own currency applies.
     QStringView currencyCode() const { return m_currency ? m_currency->code : QStringView(); }

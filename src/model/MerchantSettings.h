@@ -7,9 +7,13 @@ namespace velmora {
 // The merchant's own data, carried by every generated snippet.
 struct MerchantSettings {
     QString eMail, StoreLogo, PurchaseSuccessURL, PurchaseCancelURL, ButtonImageURL;
-    // A cart currency's code; empty: none is sent, and the account's own currency applies. The initialiser lets
-    // the five texts above be given without it.
+    // A cart currency's code; empty: none is sent, and the account's own currency applies. The initialisers here
+    // and below let the five texts above be given without the rest.
     QString Currency{};
+    // Payments go to the payment service's test site: no real money moves.
+    bool UseSandbox = false;
+    // The shop page the cart's "Continue shopping" returns to; empty: the payment service decides.
+    QString ShoppingURL{};
 };
 
 } // namespace velmora

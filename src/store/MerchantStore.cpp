@@ -8,14 +8,22 @@ namespace velmora {
 
 MerchantSettings loadMerchantSettings(const SettingsStore& store) {
     MerchantSettings settings;
-    for (const SettingKey& key : merchantKeys())
-        settings.*key.merchantField = readText(store, key);
+    for (const SettingKey& key : merchantKeys()) {
+        if (const auto* flag = std::get_if<bool MerchantSettings::*>(&key.merchantField))
+            settings.** flag = std::get<bool>(readValue(store, key));
+        else
+            settings.*std::get<QString MerchantSettings::*>(key.merchantField) = readText(store, key);
+    }
     return settings;
 }
 
 bool saveMerchantSettings(SettingsStore& store, const MerchantSettings& settings) {
-    for (const SettingKey& key : merchantKeys())
-        writeValue(store, key, settings.*key.merchantField);
+    for (const SettingKey& key : merchantKeys()) {
+        if (const auto* flag = std::get_if<bool MerchantSettings::*>(&key.merchantField))
+            writeValue(store, key, settings.**flag);
+        else
+            writeValue(store, key, settings.*std::get<QString MerchantSettings::*>(key.merchantField));
+    }
     return store.commit();
 }
 

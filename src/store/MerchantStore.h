@@ -6,9 +6,9 @@ namespace velmora {
 
 class SettingsStore;
 
-// The five merchant keys, in order, with their defaults. Only reads: creates no file and no key.
+// The merchant keys, in order, with their defaults. Only reads: creates no file and no key.
 MerchantSettings loadMerchantSettings(const SettingsStore& store);
-// Writes the five merchant keys, in order, and puts them on disk. False when they could not reach the disk
+// Writes the merchant keys, in order, and puts them on disk. False when they could not reach the disk
 // (the store's problem() says why; the values are kept in memory).
 bool saveMerchantSettings(SettingsStore& store, const MerchantSettings& settings);
 

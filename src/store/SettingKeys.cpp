@@ -19,6 +19,8 @@ constexpr std::array keys = {
     SettingKey{"Settings"_L1, "ButtonImageURL"_L1, Text, {}, &MerchantSettings::ButtonImageURL},
     // A code the cart does not take is kept as stored and sends no currency.
     SettingKey{"Settings"_L1, "Currency"_L1, Text, {}, &MerchantSettings::Currency},
+    SettingKey{"Settings"_L1, "UseSandbox"_L1, Boolean, "False"_L1, &MerchantSettings::UseSandbox},
+    SettingKey{"Settings"_L1, "ShoppingURL"_L1, Text, {}, &MerchantSettings::ShoppingURL},
 
     SettingKey{"Settings"_L1, "HasBeenRun"_L1, Boolean, "False"_L1},
 
@@ -62,7 +64,7 @@ constexpr std::array keys = {
 };
 
 constexpr bool isMerchantKey(const SettingKey& key) {
-    return key.merchantField != nullptr;
+    return !std::holds_alternative<std::monostate>(key.merchantField);
 }
 
 // The merchant keys lead the table, then the first-run flag, then the window's keys.

@@ -1,12 +1,17 @@
 #pragma once
 
+#include "model/MerchantAccount.h"
 #include "model/MerchantSettings.h"
 #include "store/StoredValue.h"
 
 #include <QLatin1StringView>
 #include <span>
+#include <variant>
 
 namespace velmora {
+
+// The field of MerchantSettings a merchant key fills: a text, or the flag of a Boolean key.
+using MerchantField = std::variant<std::monostate, QString MerchantSettings::*, bool MerchantSettings::*>;
 
 // One stored value: where it lives, how it converts, what an absent key reads as, and for a merchant key the field
 // of MerchantSettings it fills.
@@ -15,10 +20,9 @@ struct SettingKey {
     QLatin1StringView name;
     ValueKind kind;
     QLatin1StringView defaultText;
-    QString MerchantSettings::*merchantField = nullptr;
+    MerchantField merchantField{};
 };
 
-inline constexpr QLatin1StringView placeholderEmail{"your-paypal-email@example.com"};
 inline constexpr std::size_t windowStateKeyCount = 36;
 
 // Positions in windowStateKeys(), for code that names a key of the main window.
@@ -45,8 +49,9 @@ enum : int {
 };
 } // namespace WindowStateKey
 
-// "eMail", "StoreLogo", "PurchaseSuccessURL", "PurchaseCancelURL", "ButtonImageURL", "Currency": the order of
-// every read and write of the merchant settings. Each fills its field of MerchantSettings.
+// "eMail", "StoreLogo", "PurchaseSuccessURL", "PurchaseCancelURL", "ButtonImageURL", "Currency", "UseSandbox",
+// "ShoppingURL": the order of every read and write of the merchant settings. Each fills its field of
+// MerchantSettings.
 std::span<const SettingKey> merchantKeys();
 // "HasBeenRun", the first-run flag.
 const SettingKey& hasBeenRunKey();

@@ -93,6 +93,30 @@ void ButtonFormTest::builds_data() {
                R"(<input type="image" src="https://s.example/buy.png" border="0" name="submit" alt="Add to cart">)" +
                R"(<input type="hidden" name="add" value="1"></form>)";
 
+    QTest::addRow("shopping page after the cancel page, escaped")
+        << bare() << seller([](MerchantSettings& s) {
+               s.PurchaseCancelURL = "https://s.example/cancelled";
+               s.ShoppingURL = "https://s.example/shop?a=1&b=\"2\"";
+           })
+        << Head + Seller + NoItem +
+               R"(<input type="hidden" name="cancel_return" value="https://s.example/cancelled">)" +
+               R"(<input type="hidden" name="shopping_url" value="https://s.example/shop?a=1&amp;b=&quot;2&quot;">)" +
+               NoNote + Tail;
+
+    QTest::addRow("shopping page where the cancel page would stand")
+        << bare() << seller([](MerchantSettings& s) {
+               s.PurchaseSuccessURL = "https://s.example/paid";
+               s.ShoppingURL = "https://s.example/shop";
+           })
+        << Head + Seller + NoItem + R"(<input type="hidden" name="return" value="https://s.example/paid">)" +
+               R"(<input type="hidden" name="shopping_url" value="https://s.example/shop">)" + NoNote + Tail;
+
+    QTest::addRow("sandbox posts to the test site, the button image stays")
+        << bare() << seller([](MerchantSettings& s) { s.UseSandbox = true; })
+        << R"(<form target="paypal" action="https://www.sandbox.paypal.com/cgi-bin/webscr" method="post">)"
+           R"(<input type="hidden" name="cmd" value="_cart">)" +
+               Seller + NoItem + NoNote + Tail;
+
     QTest::addRow("blanks are values")
         << bare([](CartItem& i) {
                i.ItemID = " ";

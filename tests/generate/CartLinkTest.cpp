@@ -80,6 +80,23 @@ void CartLinkTest::builds_data() {
         << Start + "&item_name=A%26B%3DC%2BD%20%235%2050%25%20%22%3Cx%3E%22%3B"
                    "&item_number=-._~!$'()*,/:@%3F&amount=&no_note=1";
 
+    QTest::addRow("shopping page after the cancel page, encoded")
+        << bare() << seller([](MerchantSettings& s) {
+               s.PurchaseCancelURL = "https://s.example/cancelled";
+               s.ShoppingURL = "https://s.example/shop?a=1&b=2";
+           })
+        << Start + "&item_name=&amount=&no_note=1&cancel_return=https://s.example/cancelled"
+                   "&shopping_url=https://s.example/shop%3Fa%3D1%26b%3D2";
+
+    QTest::addRow("shopping page where the cancel page would stand") << bare() << seller([](MerchantSettings& s) {
+        s.PurchaseSuccessURL = "https://s.example/paid";
+        s.ShoppingURL = "https://s.example/shop";
+    }) << Start + "&item_name=&amount=&no_note=1&return=https://s.example/paid&shopping_url=https://s.example/shop";
+
+    QTest::addRow("sandbox points to the test site")
+        << bare() << seller([](MerchantSettings& s) { s.UseSandbox = true; })
+        << "https://www.sandbox.paypal.com/cart/add=1&business=SELLERID&item_name=&amount=&no_note=1";
+
     QTest::addRow("non-ASCII is UTF-8 and says so")
         << bare([](CartItem& i) { i.ItemName = "Café 日本"; }) << seller()
         << Start + "&item_name=Caf%C3%A9%20%E6%97%A5%E6%9C%AC&amount=&no_note=1&charset=utf-8";
@@ -121,6 +138,7 @@ void CartLinkTest::decodesToTypedValues() {
         {"image_url", settings.StoreLogo},
         {"return", settings.PurchaseSuccessURL},
         {"cancel_return", settings.PurchaseCancelURL},
+        {"shopping_url", settings.ShoppingURL},
     };
     const bool nonAscii = std::any_of(hostile.begin(), hostile.end(), [](QChar c) { return c.unicode() > 0x7f; });
     if (nonAscii)

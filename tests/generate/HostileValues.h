@@ -55,7 +55,10 @@ inline velmora::CartItem hostileItem(const QString& hostile) {
 }
 
 inline velmora::MerchantSettings hostileSettings(const QString& hostile) {
-    return {hostileField(hostile, QStringLiteral("mail")), hostileField(hostile, QStringLiteral("logo")),
-            hostileField(hostile, QStringLiteral("paid")), hostileField(hostile, QStringLiteral("cancelled")),
-            hostileField(hostile, QStringLiteral("button"))};
+    velmora::MerchantSettings settings{
+        hostileField(hostile, QStringLiteral("mail")), hostileField(hostile, QStringLiteral("logo")),
+        hostileField(hostile, QStringLiteral("paid")), hostileField(hostile, QStringLiteral("cancelled")),
+        hostileField(hostile, QStringLiteral("button"))};
+    settings.ShoppingURL = hostileField(hostile, QStringLiteral("shop"));
+    return settings;
 }

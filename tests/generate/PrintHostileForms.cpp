@@ -32,6 +32,7 @@ QJsonObject expectedReading(const CartItem& item, const MerchantSettings& settin
         {"image_url", settings.StoreLogo},
         {"return", settings.PurchaseSuccessURL},
         {"cancel_return", settings.PurchaseCancelURL},
+        {"shopping_url", settings.ShoppingURL},
         {"cn", item.NoteTitle},
         {"on0", item.Option1.Name},
         {"on1", item.Option2.Name},

@@ -20,6 +20,8 @@ private slots:
     void emptyStoreGetsThePlaceholderAndOnlyTheFlag();
     void hasBeenRunForms_data();
     void hasBeenRunForms();
+    void sandboxAndShoppingPage_data();
+    void sandboxAndShoppingPage();
     void failedWritesAreReported();
 
 private:
@@ -68,6 +70,38 @@ void MerchantStoreTest::hasBeenRunForms() {
     QFETCH(bool, expected);
     QVERIFY(writeIniFile(fileName(), file));
     QCOMPARE(hasBeenRun(SettingsStore(fileName())), expected);
+}
+
+void MerchantStoreTest::sandboxAndShoppingPage_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("sandbox");
+    QTest::addColumn<QString>("shoppingUrl");
+
+    QTest::addRow("absent: live, no shopping page") << QByteArray() << false << QString();
+    QTest::addRow("stored") << "[Settings]\nUseSandbox=True\nShoppingURL=https://s.example/\n"_ba << true
+                            << u"https://s.example/"_s;
+    QTest::addRow("lower-case false") << "[Settings]\nUseSandbox=false\n"_ba << false << QString();
+    QTest::addRow("a number") << "[Settings]\nUseSandbox=-1\n"_ba << true << QString();
+    QTest::addRow("no flag reads as live") << "[Settings]\nUseSandbox=maybe\n"_ba << false << QString();
+}
+
+// Read, then written back in the store's own forms, then read again unchanged.
+void MerchantStoreTest::sandboxAndShoppingPage() {
+    QFETCH(QByteArray, file);
+    QFETCH(bool, sandbox);
+    QFETCH(QString, shoppingUrl);
+    QVERIFY(writeIniFile(fileName(), file));
+    SettingsStore store(fileName());
+    const MerchantSettings loaded = loadMerchantSettings(store);
+    QCOMPARE(loaded.UseSandbox, sandbox);
+    QCOMPARE(loaded.ShoppingURL, shoppingUrl);
+
+    QVERIFY(saveMerchantSettings(store, loaded));
+    QCOMPARE(onDisk(fileName(), u"Settings/UseSandbox"_s), sandbox ? u"True"_s : u"False"_s);
+    QCOMPARE(onDisk(fileName(), u"Settings/ShoppingURL"_s), shoppingUrl);
+    const MerchantSettings reread = loadMerchantSettings(SettingsStore(fileName()));
+    QCOMPARE(reread.UseSandbox, sandbox);
+    QCOMPARE(reread.ShoppingURL, shoppingUrl);
 }
 
 // The steps must not report a write that never reached the disk as done.

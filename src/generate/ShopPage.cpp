@@ -1,0 +1,131 @@
+#include "generate/ShopPage.h"
+
+#include "generate/ButtonForm.h"
+#include "generate/CartLink.h"
+#include "generate/HtmlWriter.h"
+#include "generate/PaymentMoney.h"
+#include "generate/ViewCart.h"
+
+namespace velmora {
+namespace {
+
+// Cards that fill a desktop's width in columns and stack on a phone.
+constexpr QStringView Style =
+    u"body{font-family:system-ui,sans-serif;line-height:1.4;color:#222;max-width:64rem;margin:0 auto;padding:1rem}"
+    u"header{display:flex;flex-wrap:wrap;align-items:center;justify-content:space-between;gap:1rem}"
+    u"h1{margin:0}"
+    u"main{display:grid;grid-template-columns:repeat(auto-fill,minmax(16rem,1fr));gap:1rem;margin-top:1rem}"
+    u"section{border:1px solid #ccc;border-radius:.5rem;padding:1rem;overflow-wrap:anywhere}"
+    u"h2{font-size:1.2rem;margin:0 0 .5rem}"
+    u".price{font-size:1.1rem;font-weight:bold;margin:0 0 .75rem}"
+    u"select,input[type=text]{max-width:100%}"
+    u".banner{padding:.75rem 1rem;border-radius:.5rem;font-weight:bold}"
+    u".sandbox{background:#fff4c2;border:1px solid #c9a200}"
+    u".live{background:#fde2e1;border:1px solid #c0392b}";
+
+// A few kilobytes per item, most of it its form.
+constexpr qsizetype ExpectedItemSize = 2048;
+
+// The language's two- or three-letter code; the C locale writes numbers the English way.
+QString languageCode(const QLocale& locale) {
+    return locale.language() == QLocale::C ? QStringLiteral("en") : QLocale::languageToCode(locale.language());
+}
+
+// The amount the payment page receives, written the way the page's reader writes money.
+QString buyerPrice(const CartItem& item, const MerchantSettings& settings, const QLocale& locale) {
+    const PaymentMoney money(settings, locale);
+    const QString amount = money.amount(item.Price);
+    bool isNumber = false;
+    const double value = QLocale::c().toDouble(amount, &isNumber);
+    if (!isNumber)
+        return amount; // not a number: shown as it goes out
+    const int decimals = money.withCents() ? 2 : 0;
+    const QStringView code = money.currencyCode();
+    if (code.isEmpty())
+        return locale.toString(value, 'f', decimals);
+    // The reader's own currency by its sign ("5,00 €"), any other by its code ("EUR 5.00").
+    if (locale.currencySymbol(QLocale::CurrencyIsoCode) == code)
+        return locale.toCurrencyString(value, locale.currencySymbol(), decimals);
+    QString price = locale.toCurrencyString(value, code.toString(), decimals);
+    if (price.startsWith(code)) // set against the number, as a sign would be
+        price.insert(code.size(), QChar(0xa0));
+    return price;
+}
+
+class PageWriter : public HtmlWriter {
+public:
+    PageWriter(qsizetype itemCount, const QString& title, const QLocale& locale)
+        : HtmlWriter(4096 + itemCount * ExpectedItemSize) {
+        markup(u"<!DOCTYPE html>\n<html lang=\"");
+        text(languageCode(locale));
+        markup(u"\">\n<head>\n<meta charset=\"utf-8\">\n"
+               u"<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>");
+        text(title);
+        markup(u"</title>\n<style>");
+        markup(Style);
+        markup(u"</style>\n</head>\n<body>\n");
+    }
+
+    void banner(bool sandbox) {
+        markup(sandbox
+                   ? QStringView(u"<p class=\"banner sandbox\">Sandbox: these buttons make test payments only.</p>\n")
+                   : QStringView(u"<p class=\"banner live\">Live: these buttons start real payments.</p>\n"));
+    }
+
+    void header(const QString& title, const MerchantSettings& settings) {
+        markup(u"<header><h1>");
+        text(title);
+        markup(u"</h1><div class=\"cart\">");
+        markup(BuildViewCartForm(settings));
+        markup(u"</div></header>\n<main>\n");
+    }
+
+    void item(const CartItem& item, const MerchantSettings& settings, const QLocale& locale, bool withLink) {
+        markup(u"<section><h2>");
+        text(item.ItemName);
+        markup(u"</h2>");
+        if (const QString price = buyerPrice(item, settings, locale); !price.isEmpty()) {
+            markup(u"<p class=\"price\">");
+            text(price);
+            markup(u"</p>");
+        }
+        markup(u"<div class=\"buy\">");
+        markup(BuildButtonForm(item, settings, locale));
+        markup(u"</div>");
+        if (withLink) {
+            markup(u"<p class=\"link\"><a href=\"");
+            text(BuildCartLink(item, settings, locale));
+            markup(u"\">Add to cart by link</a></p>");
+        }
+        markup(u"</section>\n");
+    }
+
+    QString finish() {
+        markup(u"</main>\n</body>\n</html>\n");
+        return take();
+    }
+};
+
+} // namespace
+
+QString BuildPreviewPage(const CartItem& item, const MerchantSettings& settings, const QLocale& locale) {
+    const QString title =
+        item.ItemName.isEmpty() ? QStringLiteral("Preview") : QStringLiteral("Preview: ") + item.ItemName;
+    PageWriter page(1, title, locale);
+    page.banner(settings.UseSandbox);
+    page.header(title, settings);
+    page.item(item, settings, locale, allowsCartLink(item));
+    return page.finish();
+}
+
+QString BuildCataloguePage(const QList<CartItem>& items, const MerchantSettings& settings, const QString& title,
+                           const QLocale& locale) {
+    const QString heading = title.isEmpty() ? QStringLiteral("Shop") : title;
+    PageWriter page(items.size(), heading, locale);
+    page.header(heading, settings);
+    for (const CartItem& item : items)
+        page.item(item, settings, locale, false);
+    return page.finish();
+}
+
+} // namespace velmora

@@ -1,0 +1,149 @@
+#include "generate/ShopPage.h"
+#include "SampleItems.h"
+#include "generate/ButtonForm.h"
+#include "generate/CartLink.h"
+#include "generate/ViewCart.h"
+
+#include <QTest>
+
+using namespace velmora;
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(CartItem)
+Q_DECLARE_METATYPE(MerchantSettings)
+
+namespace {
+
+const QString SandboxBanner = u"Sandbox: these buttons make test payments only."_s;
+const QString LiveBanner = u"Live: these buttons start real payments."_s;
+
+CartItem named(const QString& name, const QString& price, int option1Active = 0) {
+    return bare([&](CartItem& i) {
+        i.ItemName = name;
+        i.Price = price;
+        i.Option1 = {option1Active, u"Size"_s, OptionSetKind::DropDown, {u"S"_s}};
+    });
+}
+
+QString escaped(QString text) {
+    return text.replace(u'&', "&amp;"_L1).replace(u'<', "&lt;"_L1).replace(u'"', "&quot;"_L1);
+}
+
+} // namespace
+
+class ShopPageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void preview_data();
+    void preview();
+    void catalogueHoldsEachFormInOrder();
+    void titleAndLanguage_data();
+    void titleAndLanguage();
+    void priceAsABuyerReadsIt_data();
+    void priceAsABuyerReadsIt();
+};
+
+void ShopPageTest::preview_data() {
+    QTest::addColumn<CartItem>("item");
+    QTest::addColumn<bool>("sandbox");
+    QTest::addColumn<bool>("hasLink");
+
+    QTest::addRow("live, no option set: with its link") << named(u"Mug & Co"_s, u"5.00"_s) << false << true;
+    QTest::addRow("sandbox, option set in use: no link") << named(u"Mug"_s, u"5.00"_s, 1) << true << false;
+}
+
+void ShopPageTest::preview() {
+    QFETCH(CartItem, item);
+    QFETCH(bool, sandbox);
+    QFETCH(bool, hasLink);
+    const MerchantSettings settings = seller([&](MerchantSettings& s) {
+        s.UseSandbox = sandbox;
+        s.ShoppingURL = u"https://s.example/?a=1&b=2"_s;
+    });
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+
+    const QString page = BuildPreviewPage(item, settings, english);
+    QCOMPARE(page.contains(SandboxBanner), sandbox);
+    QCOMPARE(page.contains(LiveBanner), !sandbox);
+    QVERIFY(page.contains(BuildButtonForm(item, settings, english)));
+    QVERIFY(page.indexOf(BuildViewCartForm(settings)) < page.indexOf(u"<section>"_s));
+    QCOMPARE(page.contains(u"<a href=\""_s + escaped(BuildCartLink(item, settings, english)) + u"\">"_s), hasLink);
+    QCOMPARE(page.count(u"<a "_s), hasLink ? 1 : 0);
+}
+
+void ShopPageTest::catalogueHoldsEachFormInOrder() {
+    const QList<CartItem> items{named(u"Mug"_s, u"5.00"_s), named(u"<b>Cap</b>"_s, u"7"_s, 1), named(u"Tee"_s, {})};
+    const MerchantSettings settings = seller();
+    const QString page = BuildCataloguePage(items, settings);
+
+    qsizetype at = page.indexOf(BuildViewCartForm(settings));
+    QVERIFY(at > 0);
+    for (const CartItem& item : items) {
+        const qsizetype heading = page.indexOf(u"<h2>"_s + escaped(item.ItemName).replace(u'>', "&gt;"_L1), at);
+        const qsizetype form = page.indexOf(BuildButtonForm(item, settings), heading);
+        QVERIFY2(heading > at && form > heading, qPrintable(item.ItemName));
+        at = form;
+    }
+    QVERIFY(!page.contains(SandboxBanner) && !page.contains(LiveBanner) && !page.contains(u"<a "_s));
+    QVERIFY(page.endsWith(u"</html>\n"_s));
+}
+
+void ShopPageTest::titleAndLanguage_data() {
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("head");
+
+    QTest::addRow("no title reads Shop") << QString() << QLocale(QLocale::English, QLocale::UnitedStates)
+                                         << u"<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+                                            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+                                            "<title>Shop</title>"_s;
+    QTest::addRow("markup in the title is text") << u"Tom & <Jerry>"_s << QLocale(QLocale::German, QLocale::Germany)
+                                                 << u"<html lang=\"de\">\n<head>\n<meta charset=\"utf-8\">\n"
+                                                    "<meta name=\"viewport\" content=\"width=device-width, "
+                                                    "initial-scale=1\">\n<title>Tom &amp; &lt;Jerry&gt;</title>"_s;
+}
+
+void ShopPageTest::titleAndLanguage() {
+    QFETCH(QString, title);
+    QFETCH(QLocale, locale);
+    QFETCH(QString, head);
+    const QString page = BuildCataloguePage({}, seller(), title, locale);
+    QCOMPARE(page.left(16 + head.size()), u"<!DOCTYPE html>\n"_s + head);
+}
+
+void ShopPageTest::priceAsABuyerReadsIt_data() {
+    QTest::addColumn<QString>("price");
+    QTest::addColumn<QString>("currency");
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("shown");
+
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const QLocale german(QLocale::German, QLocale::Germany);
+    QTest::addRow("no currency: the number alone") << u"1234.5"_s << QString() << english << u"1,234.50"_s;
+    QTest::addRow("the reader's own currency by its sign")
+        << u"1.234,5"_s << u"EUR"_s << german << u"1.234,50\u00a0€"_s;
+    QTest::addRow("another currency by its code") << u"5"_s << u"eur"_s << english << u"EUR\u00a05.00"_s;
+    QTest::addRow("whole units") << u"1234,5"_s << u"JPY"_s << german << u"1.235\u00a0JPY"_s;
+    QTest::addRow("no number: as it goes out") << u"ask us"_s << QString() << english << u"ask us"_s;
+    QTest::addRow("no price: no line") << QString() << u"USD"_s << english << QString();
+}
+
+void ShopPageTest::priceAsABuyerReadsIt() {
+    QFETCH(QString, price);
+    QFETCH(QString, currency);
+    QFETCH(QLocale, locale);
+    QFETCH(QString, shown);
+    const MerchantSettings settings = seller([&](MerchantSettings& s) { s.Currency = currency; });
+    const QString page = BuildPreviewPage(named(u"Mug"_s, price), settings, locale);
+    const qsizetype start = page.indexOf(u"<p class=\"price\">"_s);
+    if (shown.isEmpty()) {
+        QCOMPARE(start, -1);
+        return;
+    }
+    QVERIFY(start > 0);
+    QCOMPARE(page.sliced(start).section(u'>', 1, 1).section(u'<', 0, 0), shown);
+}
+
+QTEST_GUILESS_MAIN(ShopPageTest)
+#include "ShopPageTest.moc"
