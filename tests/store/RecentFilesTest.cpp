@@ -1,9 +1,5 @@
 #include "store/RecentFiles.h"
-#include "store/SettingsStore.h"
 
-#include "support/IniFiles.h"
-
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -15,8 +11,6 @@ class RecentFilesTest : public QObject {
 private slots:
     void addingPutsTheFileFirst_data();
     void addingPutsTheFileFirst();
-    void missingFilesDropOut();
-    void listSurvivesARestartInItsOwnSection();
 };
 
 void RecentFilesTest::addingPutsTheFileFirst_data() {
@@ -41,31 +35,6 @@ void RecentFilesTest::addingPutsTheFileFirst() {
     QFETCH(QString, added);
     QFETCH(QStringList, after);
     QCOMPARE(withRecentFile(before, added), after);
-}
-
-void RecentFilesTest::missingFilesDropOut() {
-    QTemporaryDir dir;
-    QVERIFY(writeIniFile(dir.filePath(u"kept.tqf"_s), "x"));
-    QVERIFY(writeIniFile(dir.filePath(u"also.tqf"_s), "x"));
-    const QStringList files{dir.filePath(u"kept.tqf"_s), dir.filePath(u"gone.tqf"_s), dir.filePath(u"also.tqf"_s)};
-    QCOMPARE(withoutMissingFiles(files), (QStringList{files[0], files[2]}));
-}
-
-void RecentFilesTest::listSurvivesARestartInItsOwnSection() {
-    QTemporaryDir dir;
-    const QString fileName = dir.filePath(u"Trevanto.ini"_s);
-    QVERIFY(writeIniFile(fileName, "[Settings]\nItemName=Mug\n"));
-    {
-        SettingsStore store(fileName);
-        QCOMPARE(loadRecentFiles(store), QStringList());
-        QVERIFY(saveRecentFiles(store, {u"/old.tqf"_s, u"/older.tqf"_s, u"/oldest.tqf"_s}));
-        QVERIFY(saveRecentFiles(store, {u"/new.tqf"_s, u"/old.tqf"_s}));
-    }
-    QCOMPARE(onDisk(fileName, u"RecentFiles/File1"_s), u"/new.tqf"_s);
-    QCOMPARE(onDisk(fileName, u"RecentFiles/File3"_s), QString()); // a shorter list leaves no stale entry
-    QCOMPARE(onDisk(fileName, u"Settings/ItemName"_s), u"Mug"_s);
-    const SettingsStore restarted(fileName);
-    QCOMPARE(loadRecentFiles(restarted), (QStringList{u"/new.tqf"_s, u"/old.tqf"_s}));
 }
 
 QTEST_GUILESS_MAIN(RecentFilesTest)
