@@ -7,10 +7,11 @@
 
 #include <vector>
 
-// Every key the program stores, merchant, first-run and window state alike.
+// Every key the program stores, merchant, first-run, recent files and window state alike.
 inline std::vector<velmora::SettingKey> allSettingKeys() {
     std::vector<velmora::SettingKey> keys(velmora::merchantKeys().begin(), velmora::merchantKeys().end());
     keys.push_back(velmora::hasBeenRunKey());
+    keys.insert(keys.end(), velmora::recentFileKeys().begin(), velmora::recentFileKeys().end());
     keys.insert(keys.end(), velmora::windowStateKeys().begin(), velmora::windowStateKeys().end());
     return keys;
 }

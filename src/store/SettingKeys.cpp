@@ -24,6 +24,13 @@ constexpr std::array keys = {
 
     SettingKey{"Settings"_L1, "HasBeenRun"_L1, Boolean, "False"_L1},
 
+    // A section of their own, so that the window's keys stay as earlier versions wrote them.
+    SettingKey{"RecentFiles"_L1, "File1"_L1, Text, {}},
+    SettingKey{"RecentFiles"_L1, "File2"_L1, Text, {}},
+    SettingKey{"RecentFiles"_L1, "File3"_L1, Text, {}},
+    SettingKey{"RecentFiles"_L1, "File4"_L1, Text, {}},
+    SettingKey{"RecentFiles"_L1, "File5"_L1, Text, {}},
+
     // The main window, restored and saved in this order: whether a set is in use comes before its kind.
     SettingKey{"Settings"_L1, "ItemName"_L1, Text, {}},
     SettingKey{"Settings"_L1, "ItemID"_L1, Text, {}},
@@ -67,10 +74,10 @@ constexpr bool isMerchantKey(const SettingKey& key) {
     return !std::holds_alternative<std::monostate>(key.merchantField);
 }
 
-// The merchant keys lead the table, then the first-run flag, then the window's keys.
+// The merchant keys lead the table, then the first-run flag, the recent files and the window's keys.
 constexpr std::size_t merchantKeyCount = std::ranges::count_if(keys, isMerchantKey);
 static_assert(std::ranges::all_of(std::span(keys).first<merchantKeyCount>(), isMerchantKey));
-static_assert(keys.size() == merchantKeyCount + 1 + windowStateKeyCount);
+static_assert(keys.size() == merchantKeyCount + 1 + recentFileKeyCount + windowStateKeyCount);
 static_assert(WindowStateKey::NoteTitle + 1 == windowStateKeyCount);
 
 } // namespace
@@ -81,6 +88,10 @@ std::span<const SettingKey> merchantKeys() {
 
 const SettingKey& hasBeenRunKey() {
     return keys[merchantKeyCount];
+}
+
+std::span<const SettingKey, recentFileKeyCount> recentFileKeys() {
+    return std::span(keys).subspan<merchantKeyCount + 1, recentFileKeyCount>();
 }
 
 std::span<const SettingKey, windowStateKeyCount> windowStateKeys() {

@@ -24,6 +24,7 @@ struct SettingKey {
 };
 
 inline constexpr std::size_t windowStateKeyCount = 36;
+inline constexpr std::size_t recentFileKeyCount = 5;
 
 // Positions in windowStateKeys(), for code that names a key of the main window.
 namespace WindowStateKey {
@@ -55,6 +56,8 @@ enum : int {
 std::span<const SettingKey> merchantKeys();
 // "HasBeenRun", the first-run flag.
 const SettingKey& hasBeenRunKey();
+// "File1" to "File5" in the section "RecentFiles": the item files last opened or saved, most recent first.
+std::span<const SettingKey, recentFileKeyCount> recentFileKeys();
 // The main window's 36 keys in the order they are restored and saved.
 std::span<const SettingKey, windowStateKeyCount> windowStateKeys();
 

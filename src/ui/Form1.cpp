@@ -26,6 +26,7 @@ Form1::Form1(const QString& storeFile, QWidget* parent) : QMainWindow(parent), m
     takeControls(built);
     wireEvents(built);
     saveStateAfterEdits();
+    setAcceptDrops(true);
 }
 
 // The window holds exactly what an item file of its controls would: read it the way opening one does, so the

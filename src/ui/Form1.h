@@ -14,6 +14,7 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -50,9 +51,18 @@ public:
     // The item exactly as the controls hold it now.
     velmora::CartItem currentItem() const;
 
+    // Opens the item file into the window as "Open an Item" does, with the same refusals. Form1Files.cpp
+    void openItemFile(const QString& path);
+    // Files from outside, from the command line or dropped: the first is opened, and the user is told that the
+    // others were not. Form1Files.cpp
+    void openItemFiles(const QStringList& paths);
+
 protected:
     // The unload step: every close saves the window, then closes the About box and the options dialog.
     void closeEvent(QCloseEvent* event) override;
+    // Item files dropped on the window open as from the command line. Form1Files.cpp
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // One option set's controls, grouped the way its behaviour shows and hides them.
@@ -105,11 +115,16 @@ private:
     QString chooseItemFile(QFileDialog::AcceptMode mode);
     void showFileProblem(const QString& message);
 
+    // Form1RecentFiles.cpp
+    void rememberItemFile(const QString& path);
+    void fillRecentMenu();
+
     // Form1State.cpp
     void saveStateAfterEdits();
     void restoreWindowState();
     void saveWindowState();
     void Form_Unload();
+    void mnuQuit_Click();
 
     // Form1Windows.cpp
     void mnuOptions_Click();
@@ -133,6 +148,7 @@ private:
     QLineEdit* m_txtNote = nullptr;
     QPushButton* m_cmdMakeLink = nullptr;
     QPlainTextEdit* m_txtCode = nullptr;
+    QMenu* m_mnuOpenRecent = nullptr;
     QLabel* m_lblCopiedtoClipboard = nullptr;
     QTimer* m_Timer1 = nullptr;
     QFileDialog* m_CommonDialog1 = nullptr; // created on first use, then shared by save and open

@@ -1,4 +1,5 @@
-// The File menu's save and open: the window's controls as an item record and back, through one file dialog.
+// The File menu's save and open: the window's controls as an item record and back, through one file dialog; and
+// item files handed to the window from outside, on the command line or dropped on it.
 #include "ui/Form1.h"
 
 #include "store/ItemFile.h"
@@ -6,7 +7,27 @@
 #include "ui/Dialogs.h"
 #include "ui/ItemControls.h"
 
+#include <QDir>
+#include <QDropEvent>
+#include <QMimeData>
+
 using namespace velmora;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The dropped files when every one is a local item file; none otherwise, and the drop is refused.
+QStringList droppedItemFiles(const QMimeData& data) {
+    QStringList files;
+    for (const QUrl& url : data.urls()) {
+        if (!url.isLocalFile() || !url.fileName().endsWith(u".tqf"_s, Qt::CaseInsensitive))
+            return {};
+        files << url.toLocalFile();
+    }
+    return files;
+}
+
+} // namespace
 
 ItemRecord Form1::BuildItemRecord() const {
     ItemRecord record;
@@ -28,14 +49,19 @@ void Form1::mnuSave_Click() {
     const QString path = chooseItemFile(QFileDialog::AcceptSave);
     if (path.isEmpty())
         return;
-    if (const ItemSaveResult saved = writeItemFile(path, record); !saved.ok())
+    if (const ItemSaveResult saved = writeItemFile(path, record); !saved.ok()) {
         showFileProblem(saved.error);
+        return;
+    }
+    rememberItemFile(path);
 }
 
 void Form1::mnuOpen_Click() {
-    const QString path = chooseItemFile(QFileDialog::AcceptOpen);
-    if (path.isEmpty())
-        return;
+    if (const QString path = chooseItemFile(QFileDialog::AcceptOpen); !path.isEmpty())
+        openItemFile(path);
+}
+
+void Form1::openItemFile(const QString& path) {
     // The whole file is read and accepted before a single control changes. A short record fills the fields it
     // reaches; only scripts insist on a whole one.
     const ItemRecordResult read = readItemFile(path, RecordCheck::Lenient);
@@ -44,6 +70,38 @@ void Form1::mnuOpen_Click() {
         return;
     }
     LoadItemRecord(read.record);
+    rememberItemFile(path);
+}
+
+void Form1::openItemFiles(const QStringList& paths) {
+    if (paths.isEmpty())
+        return;
+    openItemFile(paths.first());
+    if (paths.size() == 1)
+        return;
+    QStringList others;
+    for (const QString& path : paths.sliced(1))
+        others << QDir::toNativeSeparators(path);
+    showMessage(
+        {.text = u"The window holds one item at a time, so these files were not opened:\n"_s + others.join(u'\n'),
+         .icon = QMessageBox::Information,
+         .parent = this,
+         .name = u"ItemFilesNotOpened"_s});
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedItemFiles(*event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+    const QStringList files = droppedItemFiles(*event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Opened once the drop is over: a message box shown inside it would hold up the program the files came from.
+    QMetaObject::invokeMethod(
+        this, [this, files] { openItemFiles(files); }, Qt::QueuedConnection);
 }
 
 // The chosen path, or empty when the user cancels. No default suffix: a name typed without ".tqf" is used as

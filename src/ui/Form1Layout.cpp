@@ -1,8 +1,10 @@
 // The window's controls and menus, built from tables that mirror the layout they describe.
 #include "ui/Form1.h"
 
+#include "ui/AccessibleName.h"
 #include "ui/BuiltControls.h"
 #include "ui/ControlValues.h"
+#include "ui/ItemControls.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -33,8 +35,10 @@ struct ControlRow {
     int tabIndex = 0;
     QRect twips{}; // Left, Top, Width, Height
     QString caption{};
+    QString labelFor{}; // a label: the control it names, to screen readers too
     QString tip{};
-    QString frame{}; // empty: placed on the window itself
+    QString spoken{}; // what screen readers call a control that no label or caption names
+    QString frame{};  // empty: placed on the window itself
     int maxLength = 0;
     std::optional<QColor> background{};
     std::optional<QColor> textColour{};
@@ -133,12 +137,14 @@ std::vector<ControlRow> windowRows() {
          .tabIndex = 38,
          .twips = {7320, 240, 2535, 5295},
          .tip = "HTML code is output here.",
+         .spoken = "HTML code",
          .background = QColor(Qt::white)},
         {.kind = Kind::Label,
          .name = "Label1",
          .tabIndex = 39,
          .twips = {120, 240, 975, 195},
          .caption = "Item Name:",
+         .labelFor = "txtItemName",
          .tip = kTipItemName,
          .bold = true,
          .autoSize = true},
@@ -147,6 +153,7 @@ std::vector<ControlRow> windowRows() {
          .tabIndex = 40,
          .twips = {4080, 240, 1650, 195},
          .caption = "Item ID Name/Number:",
+         .labelFor = "txtItemID",
          .tip = kTipItemID,
          .autoSize = true},
         {.kind = Kind::Label,
@@ -154,6 +161,7 @@ std::vector<ControlRow> windowRows() {
          .tabIndex = 41,
          .twips = {120, 600, 510, 195},
          .caption = "Price:",
+         .labelFor = "txtPrice",
          .tip = kTipPrice,
          .bold = true,
          .autoSize = true},
@@ -162,6 +170,7 @@ std::vector<ControlRow> windowRows() {
          .tabIndex = 42,
          .twips = {2400, 600, 1005, 195},
          .caption = "Shipping (1st):",
+         .labelFor = "txtShipping1",
          .tip = kTipShipping1,
          .autoSize = true},
         {.kind = Kind::Label,
@@ -169,6 +178,7 @@ std::vector<ControlRow> windowRows() {
          .tabIndex = 43,
          .twips = {4680, 600, 1515, 195},
          .caption = "Shipping (add. items):",
+         .labelFor = "txtShippingAdd",
          .tip = kTipShippingAdd,
          .autoSize = true},
         {.kind = Kind::Frame,
@@ -188,6 +198,7 @@ std::vector<ControlRow> windowRows() {
          .tabIndex = 68,
          .twips = {3360, 5280, 780, 195},
          .caption = "Note Title: ",
+         .labelFor = "txtNote",
          .tip = kTipNoteTitle,
          .autoSize = true},
         {.kind = Kind::Label,
@@ -342,6 +353,7 @@ void applyLooks(const ControlRow& row, QWidget* widget) {
     widget->setObjectName(row.name);
     widget->setGeometry(fromTwips(row.twips));
     widget->setToolTip(row.tip);
+    widget->setAccessibleName(row.spoken);
 
     if (row.bold || row.italic || row.pointSize > 0) {
         QFont font = widget->font();
@@ -404,6 +416,21 @@ QFont layoutFont(const std::vector<ControlRow>& rows) {
     return font;
 }
 
+// A box is spoken as the label beside it reads, a check box or option button by its own caption. In the two
+// option frames the same captions and labels ("Name:", "3") stand in both sets, so their controls are spoken as
+// messages name their item field: "Option set 1, value 3".
+void nameForScreenReaders(const std::vector<ControlRow>& rows, const BuiltControls& built) {
+    for (const ControlRow& row : rows) {
+        if (!row.labelFor.isEmpty())
+            nameAfterLabel(built.get<QWidget>(row.labelFor), built.get<QLabel>(row.name));
+    }
+    for (const ItemControl& control : itemControls()) {
+        QWidget& widget = built.get<QWidget>(control.name);
+        if (qobject_cast<QGroupBox*>(widget.parentWidget()))
+            widget.setAccessibleName(ItemFields[control.field].label);
+    }
+}
+
 } // namespace
 
 void Form1::buildControls(BuiltControls& built) {
@@ -425,6 +452,7 @@ void Form1::buildControls(BuiltControls& built) {
         tabOrder.emplace_back(row.tabIndex, widget);
     }
     chainTabOrder(std::move(tabOrder));
+    nameForScreenReaders(rows, built);
 
     m_Timer1 = new QTimer(this);
     m_Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -433,17 +461,28 @@ void Form1::buildControls(BuiltControls& built) {
 
 // The menu tree, in the order shown. "&" marks the access key of the following letter.
 void Form1::buildMenus(BuiltControls& built) {
-    enum Level { Menu, InMenu, OnBar }; // a menu on the bar, a command in the menu above, a command on the bar
+    enum Level {
+        Menu,      // a menu on the bar
+        InMenu,    // a command in the menu above
+        SubMenu,   // a menu in the menu above, filled while the program runs
+        Separator, // a line in the menu above
+        OnBar,     // a command on the bar itself
+    };
     struct MenuRow {
         const char* name;
         QString caption;
         Level level;
+        QKeySequence keys{};
     };
     const MenuRow rows[] = {
         {"mnuFile", QStringLiteral("&File"), Menu},
-        {"mnuNew", QStringLiteral("&New (clear all)"), InMenu},
-        {"mnuSave", QStringLiteral("&Save this  Item as..."), InMenu},
-        {"mnuOpen", QStringLiteral("&Open an Item"), InMenu},
+        {"mnuNew", QStringLiteral("&New (clear all)"), InMenu, QKeySequence::New},
+        {"mnuSave", QStringLiteral("&Save this  Item as..."), InMenu, QKeySequence::Save},
+        {"mnuOpen", QStringLiteral("&Open an Item"), InMenu, QKeySequence::Open},
+        {"mnuOpenRecent", QStringLiteral("Open &Recent"), SubMenu},
+        {"", {}, Separator},
+        // Not every desktop gives Quit standard keys; Ctrl+Q is what they all use.
+        {"mnuQuit", QStringLiteral("&Quit"), InMenu, Qt::CTRL | Qt::Key_Q},
         {"mnuOptions", QStringLiteral("&Options"), OnBar},
         {"mnuAbout", QStringLiteral("&About"), OnBar},
         {"mnuHelp", QStringLiteral("&Help"), Menu},
@@ -453,10 +492,26 @@ void Form1::buildMenus(BuiltControls& built) {
     QMenu* menu = nullptr;
     for (const MenuRow& row : rows) {
         QObject* item = nullptr;
-        if (row.level == Menu)
+        switch (row.level) {
+        case Menu:
             item = menu = menuBar()->addMenu(row.caption);
-        else
-            item = (row.level == InMenu ? static_cast<QWidget*>(menu) : menuBar())->addAction(row.caption);
+            break;
+        case InMenu: {
+            QAction* command = menu->addAction(row.caption);
+            command->setShortcut(row.keys);
+            item = command;
+            break;
+        }
+        case SubMenu:
+            item = menu->addMenu(row.caption);
+            break;
+        case Separator:
+            menu->addSeparator();
+            continue;
+        case OnBar:
+            item = menuBar()->addAction(row.caption);
+            break;
+        }
         item->setObjectName(QLatin1StringView(row.name));
         built.add(*item);
     }

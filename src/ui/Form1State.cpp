@@ -82,6 +82,11 @@ void Form1::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+// Quitting closes the window, so it runs the unload step exactly as the close box does.
+void Form1::mnuQuit_Click() {
+    close();
+}
+
 void Form1::Form_Unload() {
     m_stateSaveTimer->stop();
     saveWindowState();

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -46,6 +47,7 @@ void Form1::takeControls(const BuiltControls& built) {
     m_cmdMakeLink = &built.get<QPushButton>(QStringLiteral("cmdMakeLink"));
     m_txtCode = &built.get<QPlainTextEdit>(QStringLiteral("txtCode"));
     m_lblCopiedtoClipboard = &built.get<QLabel>(QStringLiteral("lblCopiedtoClipboard"));
+    m_mnuOpenRecent = &built.get<QMenu>(QStringLiteral("mnuOpenRecent"));
 }
 
 void Form1::wireEvents(const BuiltControls& built) {
@@ -67,6 +69,7 @@ void Form1::wireEvents(const BuiltControls& built) {
         {"mnuNew", &Form1::mnuNew_Click},
         {"mnuSave", &Form1::mnuSave_Click},
         {"mnuOpen", &Form1::mnuOpen_Click},
+        {"mnuQuit", &Form1::mnuQuit_Click},
         {"mnuOptions", &Form1::mnuOptions_Click},
         {"mnuAbout", &Form1::mnuAbout_Click},
         {"mnuHelpOnline", &Form1::mnuHelpOnline_Click},
@@ -79,6 +82,7 @@ void Form1::wireEvents(const BuiltControls& built) {
             connect(&built.get<QAction>(command), &QAction::triggered, this, handler);
     }
     connect(m_Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    connect(&built.get<QMenu>(QStringLiteral("mnuFile")), &QMenu::aboutToShow, this, &Form1::fillRecentMenu);
 
     auto* selectOnFocus = new SelectOnFocus(this);
     for (const ItemControl& row : itemControls()) {

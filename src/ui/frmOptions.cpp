@@ -4,6 +4,7 @@
 #include "model/MerchantSettings.h"
 #include "store/MerchantStore.h"
 #include "store/SettingsStore.h"
+#include "ui/AccessibleName.h"
 #include "ui/AppIcon.h"
 #include "ui/ControlValues.h"
 #include "ui/StoreProblemNotice.h"
@@ -101,8 +102,10 @@ QLayout* frmOptions::makeRows() {
     auto* grid = new QGridLayout;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int row = static_cast<int>(i);
-        grid->addWidget(named(new QLabel(QLatin1StringView(rows[i].caption), this), rows[i].label), row, 0);
+        auto* label = named(new QLabel(QLatin1StringView(rows[i].caption), this), rows[i].label);
+        grid->addWidget(label, row, 0);
         m_controls[i] = named(createControl(rows[i].kind, this), rows[i].control);
+        velmora::nameAfterLabel(*m_controls[i], *label);
         grid->addWidget(m_controls[i], row, 1);
     }
     return grid;

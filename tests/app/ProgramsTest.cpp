@@ -1,5 +1,13 @@
+#include "store/ItemRecordCodec.h"
+
+#include "support/IniFiles.h"
+#include "support/ItemRecords.h"
+
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
 
 using namespace Qt::StringLiterals;
 
@@ -9,6 +17,7 @@ class ProgramsTest : public QObject {
 private slots:
     void startWithoutADisplay_data();
     void startWithoutADisplay();
+    void opensTheItemFileItIsGiven();
 };
 
 void ProgramsTest::startWithoutADisplay_data() {
@@ -46,6 +55,29 @@ void ProgramsTest::startWithoutADisplay() {
     QCOMPARE(process.readAllStandardOutput(), out);
     QCOMPARE(process.readAllStandardError().isEmpty(), exit == 0);
     QCOMPARE(process.exitCode(), exit);
+}
+
+// As the file manager starts it: the item is in the window, and so in the store once the window has closed.
+void ProgramsTest::opensTheItemFileItIsGiven() {
+    QTemporaryDir dir;
+    const QString store = dir.filePath(u"Trevanto/Trevanto.ini"_s);
+    const QString item = dir.filePath(u"mug.tqf"_s);
+    QVERIFY(writeIniFile(store, "[Settings]\nHasBeenRun=True\n"));
+    QVERIFY(writeIniFile(item,
+                         velmora::encodeItemRecord(recordWith({{velmora::ItemFieldIndex::ItemName, u"Mug"_s}})).bytes));
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    environment.insert(u"XDG_CONFIG_HOME"_s, dir.path());
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(VELMORA_PATH), {item});
+    // The file joins the recent files as it opens; then the window is closed as the session ends.
+    QTRY_COMPARE_WITH_TIMEOUT(onDisk(store, u"RecentFiles/File1"_s), item, 30'000);
+    ::kill(pid_t(process.processId()), SIGTERM);
+    QVERIFY(process.waitForFinished(30'000));
+    QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(onDisk(store, u"Settings/ItemName"_s), u"Mug"_s);
 }
 
 QTEST_GUILESS_MAIN(ProgramsTest)

@@ -3,6 +3,7 @@
 #include "ui/TerminationSignals.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 
 #include <algorithm>
 #include <cstdio>
@@ -20,6 +21,13 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    parser.addOption({QStringLiteral("version"), QStringLiteral("Displays version information.")});
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("An item file (.tqf) to open."),
+                                 QStringLiteral("[FILE]"));
+    parser.process(app);
+
     // Lets the desktop match the windows to velmora.desktop, and so to its name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("velmora"));
     Form1 window;
@@ -27,5 +35,6 @@ int main(int argc, char* argv[]) {
     QObject::connect(&terminationSignals, &velmora::TerminationSignals::received, &window, &Form1::endSession);
     window.Form_Load();
     window.show();
+    window.openItemFiles(parser.positionalArguments());
     return app.exec();
 }
