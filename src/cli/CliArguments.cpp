@@ -22,7 +22,7 @@ struct SettingOption {
     QString MerchantSettings::*field;
 };
 
-const std::array<SettingOption, 5> SettingOptions{{
+const std::array<SettingOption, 6> SettingOptions{{
     {"email"_L1, "ADDRESS"_L1, "the PayPal account that receives the payments"_L1, &MerchantSettings::eMail},
     {"store-logo"_L1, "URL"_L1, "the store logo shown on the payment pages"_L1, &MerchantSettings::StoreLogo},
     {"button-image"_L1, "URL"_L1, "the image of the form's button"_L1, &MerchantSettings::ButtonImageURL},
@@ -30,17 +30,33 @@ const std::array<SettingOption, 5> SettingOptions{{
      &MerchantSettings::PurchaseSuccessURL},
     {"cancel-url"_L1, "URL"_L1, "the page the buyer returns to after cancelling"_L1,
      &MerchantSettings::PurchaseCancelURL},
+    {"shopping-url"_L1, "URL"_L1, "the page the cart's \"Continue shopping\" returns to"_L1,
+     &MerchantSettings::ShoppingURL},
 }};
 
 const QCommandLineOption CurrencyOption(u"currency"_s, u"the currency of the prices"_s, u"CODE"_s);
 const QCommandLineOption LocaleOption(u"locale"_s, u"the locale the item files' prices were typed in"_s, u"NAME"_s);
+const QCommandLineOption SandboxOption(u"sandbox"_s, u"payments go to the test site"_s);
+const QCommandLineOption LiveOption(u"live"_s, u"payments go to the live site"_s);
+const QCommandLineOption TitleOption(u"title"_s, u"the page's title"_s, u"TEXT"_s);
 const QCommandLineOption HelpOption({u"h"_s, u"help"_s}, u"shows this help"_s);
 const QCommandLineOption VersionOption(u"version"_s, u"shows the program's name and version"_s);
 
-const QList<std::pair<QLatin1StringView, CliCommand>> Commands{
-    {"form"_L1, CliCommand::Form},
-    {"link"_L1, CliCommand::Link},
+struct Command {
+    QLatin1StringView name;
+    CliCommand command;
+    bool takesFiles;
 };
+
+const std::array<Command, 5> Commands{{
+    {"form"_L1, CliCommand::Form, true},
+    {"link"_L1, CliCommand::Link, true},
+    {"view-cart-form"_L1, CliCommand::ViewCartForm, false},
+    {"view-cart-link"_L1, CliCommand::ViewCartLink, false},
+    {"page"_L1, CliCommand::Page, true},
+}};
+
+constexpr auto CommandNames = "form, link, view-cart-form, view-cart-link or page"_L1;
 
 CliArguments usageError(const QString& message) {
     CliArguments arguments;
@@ -79,11 +95,21 @@ std::optional<QString> currencySetting(const QString& code) {
     return std::nullopt;
 }
 
+// --sandbox and --live both given: the last one counts, as with every other setting given twice.
+std::optional<bool> sandboxSetting(const QCommandLineParser& parser) {
+    const QStringList names = parser.optionNames();
+    const auto last = std::find_if(names.rbegin(), names.rend(),
+                                   [](const QString& name) { return name == u"sandbox" || name == u"live"; });
+    return last == names.rend() ? std::nullopt : std::optional(*last == u"sandbox");
+}
+
 } // namespace
 
 MerchantSettings CliArguments::overriding(MerchantSettings settings) const {
     for (const auto& [field, value] : overrides)
         settings.*field = value;
+    if (useSandbox)
+        settings.UseSandbox = *useSandbox;
     return settings;
 }
 
@@ -93,6 +119,9 @@ CliArguments parseCliArguments(const QStringList& arguments) {
     parser.addOption(VersionOption);
     parser.addOption(CurrencyOption);
     parser.addOption(LocaleOption);
+    parser.addOption(SandboxOption);
+    parser.addOption(LiveOption);
+    parser.addOption(TitleOption);
     for (const SettingOption& option : SettingOptions)
         parser.addOption(QCommandLineOption(option.name, option.description, option.valueName));
     if (!parser.parse(arguments))
@@ -105,17 +134,22 @@ CliArguments parseCliArguments(const QStringList& arguments) {
         return parsed;
     QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
-        return usageError(u"Say what to make: form or link."_s);
+        return usageError(u"Say what to make: %1."_s.arg(CommandNames));
     const QString command = positional.takeFirst();
-    const auto known =
-        std::find_if(Commands.begin(), Commands.end(), [&](const auto& c) { return c.first == command; });
+    const auto known = std::ranges::find_if(Commands, [&](const Command& c) { return c.name == command; });
     if (known == Commands.end())
-        return usageError(u"Unknown command \"%1\": say form or link."_s.arg(command));
-    if (positional.isEmpty())
+        return usageError(u"Unknown command \"%1\": say %2."_s.arg(command, CommandNames));
+    if (known->takesFiles && positional.isEmpty())
         return usageError(u"Name at least one item file."_s);
+    if (!known->takesFiles && !positional.isEmpty())
+        return usageError(u"%1 takes no item files."_s.arg(command));
+    if (parser.isSet(TitleOption) && known->command != CliCommand::Page)
+        return usageError(u"--title is for the page command only."_s);
 
-    parsed.command = known->second;
+    parsed.command = known->command;
     parsed.files = positional;
+    parsed.title = parser.value(TitleOption);
+    parsed.useSandbox = sandboxSetting(parser);
     for (const SettingOption& option : SettingOptions) {
         if (parser.isSet(option.name)) // given twice, the last one counts
             parsed.overrides.append({option.field, parser.value(option.name)});
@@ -143,16 +177,24 @@ QString cliHelpText() {
         options +=
             u"  --%1 %2\n"_s.arg(QString(option.name + u' ' + option.valueName).leftJustified(20), option.description);
 
-    return uR"(Usage: velmora-cli form|link [options] [--] FILE...
+    return uR"(Usage: velmora-cli form|link|page [options] [--] FILE...
+       velmora-cli view-cart-form|view-cart-link [options]
 
-Prints, for each item file in the order given, the text Velmora makes for it, one line per item:
-  form   the complete "Add to cart" button form
-  link   the bare cart link; not for an item whose option set 1 is in use
+Prints the text Velmora makes:
+  form            for each item file in the order given, its complete "Add to cart" button
+                  form, one line per item
+  link            likewise its bare cart link; not for an item whose option set 1 is in use
+  page            one complete HTML shop page of all the items, in the order given, with a
+                  View Cart button at the top; --title TEXT names it ("Shop" when not given)
+  view-cart-form  the "View Cart" button form, one line; takes no item files
+  view-cart-link  the bare link that shows the buyer's cart, one line; takes no item files
 
 The merchant settings are those Velmora keeps for you, only read, never changed. These options
 replace them one by one:
 %1  --currency CODE        the currency of the prices, one the cart takes, such as EUR or JPY, in
                          any letter case; empty: none is sent, and the account's own applies
+  --sandbox              payments go to the payment service's test site: no real money moves
+  --live                 payments are real; of --sandbox and --live, the last one given counts
   --locale NAME          the locale the item files' prices were typed in, such as de_DE; when
                          not given, yours (%2)
   -h, --help             shows this help
@@ -165,6 +207,8 @@ Every file is read and checked before anything is printed. Exit status:
   1  the command line is wrong
   2  a file cannot be read or is not an item file, an item cannot be made into a link, or the
      settings cannot be read; the reasons go to standard error and nothing is printed
+While the PayPal e-mail is not one payments can reach, a warning line goes to standard error; the
+output and the exit status stay the same.
 )"_s.arg(options, QLocale().name());
 }
 

@@ -7,11 +7,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <utility>
 
 namespace velmora {
 
-enum class CliCommand { Form, Link };
+enum class CliCommand { Form, Link, ViewCartForm, ViewCartLink, Page };
 
 // What the command line asks for. With help or version set, or with an error, nothing else is meaningful.
 struct CliArguments {
@@ -22,6 +23,8 @@ struct CliArguments {
     QStringList files;
     // The merchant settings given on the command line.
     QList<std::pair<QString MerchantSettings::*, QString>> overrides;
+    std::optional<bool> useSandbox;
+    QString title;  // the page's; empty: the page writer's own
     QLocale locale; // the one the item files' prices were typed in
 
     MerchantSettings overriding(MerchantSettings settings) const;

@@ -3,6 +3,9 @@
 #include "cli/CliArguments.h"
 #include "generate/ButtonForm.h"
 #include "generate/CartLink.h"
+#include "generate/ShopPage.h"
+#include "generate/ViewCart.h"
+#include "model/MerchantAccount.h"
 #include "store/ItemFile.h"
 #include "store/MerchantStore.h"
 #include "store/SettingsStore.h"
@@ -19,7 +22,7 @@ namespace {
 constexpr auto Prefix = "velmora-cli: ";
 
 struct Catalogue {
-    QStringList lines;
+    QString text;
     QStringList errors;
 };
 
@@ -31,19 +34,38 @@ QString linkRefusal(const QString& file) {
 // Everything is made before anything is printed, so that a script never receives half a catalogue.
 Catalogue makeCatalogue(const CliArguments& arguments, const MerchantSettings& settings) {
     Catalogue catalogue;
+    QList<CartItem> items;
     for (const QString& file : arguments.files) {
         const ItemRecordResult read = readItemFile(file, RecordCheck::Strict);
         if (!read.ok()) {
             catalogue.errors << read.error;
             continue;
         }
-        const CartItem item = cartItemFromRecord(read.record);
-        if (arguments.command == CliCommand::Form)
-            catalogue.lines << BuildButtonForm(item, settings, arguments.locale);
-        else if (item.Option1.Active == 1) // the window withholds its link command for such an item
+        items << cartItemFromRecord(read.record);
+        if (arguments.command == CliCommand::Link && !allowsCartLink(items.last()))
             catalogue.errors << linkRefusal(file);
-        else
-            catalogue.lines << BuildCartLink(item, settings, arguments.locale);
+    }
+    if (!catalogue.errors.isEmpty())
+        return catalogue;
+
+    switch (arguments.command) {
+    case CliCommand::Form:
+        for (const CartItem& item : items)
+            catalogue.text += BuildButtonForm(item, settings, arguments.locale) + u'\n';
+        break;
+    case CliCommand::Link:
+        for (const CartItem& item : items)
+            catalogue.text += BuildCartLink(item, settings, arguments.locale) + u'\n';
+        break;
+    case CliCommand::ViewCartForm:
+        catalogue.text = BuildViewCartForm(settings) + u'\n';
+        break;
+    case CliCommand::ViewCartLink:
+        catalogue.text = BuildViewCartLink(settings) + u'\n';
+        break;
+    case CliCommand::Page:
+        catalogue.text = BuildCataloguePage(items, settings, arguments.title, arguments.locale);
+        break;
     }
     return catalogue;
 }
@@ -61,7 +83,8 @@ int runVelmoraCli(const QStringList& arguments, const SettingsStore& store, QTex
         return CliExit::Usage;
     }
 
-    Catalogue catalogue = makeCatalogue(parsed, parsed.overriding(loadMerchantSettings(store)));
+    const MerchantSettings settings = parsed.overriding(loadMerchantSettings(store));
+    Catalogue catalogue = makeCatalogue(parsed, settings);
     // A store that cannot be read gives the default settings, which must not end up in a merchant's pages.
     if (!store.isReadable())
         catalogue.errors.prepend(store.problem());
@@ -72,13 +95,14 @@ int runVelmoraCli(const QStringList& arguments, const SettingsStore& store, QTex
         return CliExit::Refused;
     }
 
-    for (const QString& line : catalogue.lines)
-        out << line << '\n';
-    out << Qt::flush;
+    out << catalogue.text << Qt::flush;
     if (out.status() != QTextStream::Ok) {
         err << Prefix << "Couldn't write the output.\n" << Qt::flush;
         return CliExit::Refused;
     }
+    // Every command makes something that pays; a script's output stays as it was, only a person is told.
+    if (!isUsableMerchantAccount(settings.eMail))
+        err << Prefix << unusableAccountWarning << '\n' << Qt::flush;
     return CliExit::Done;
 }
 

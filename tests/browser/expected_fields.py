@@ -79,7 +79,7 @@ def form_values(item, settings):
     if item["Shipping1"] != "":
         values.append(payment_amount(item, "Shipping2", settings))
     values += [settings["StoreLogo"], settings["PurchaseSuccessURL"], settings["PurchaseCancelURL"],
-               settings["ButtonImageURL"]]
+               settings.get("ShoppingURL", ""), settings["ButtonImageURL"]]
     if _is_set(item["Note"]):
         values.append(item["NoteTitle"])
     for option_set, _ in option_rows(item):
@@ -96,9 +96,10 @@ def form_announces_utf8(item, settings):
 
 
 def _merchant_fields(settings):
-    return [(name, settings[key]) for name, key in
-            [("image_url", "StoreLogo"), ("return", "PurchaseSuccessURL"), ("cancel_return", "PurchaseCancelURL")]
-            if settings[key] != ""]
+    return [(name, settings.get(key, "")) for name, key in
+            [("image_url", "StoreLogo"), ("return", "PurchaseSuccessURL"), ("cancel_return", "PurchaseCancelURL"),
+             ("shopping_url", "ShoppingURL")]
+            if settings.get(key, "") != ""]
 
 
 def _note_field(item):
@@ -130,6 +131,14 @@ def expected_form_fields(item, settings, choices):
             fields.append((f"os{index}", choices[row]))
     fields.append(("add", "1"))
     return fields
+
+
+def expected_view_cart_fields(settings):
+    """What the View Cart button sends."""
+    shopping = [("shopping_url", settings["ShoppingURL"])] if settings.get("ShoppingURL", "") != "" else []
+    fields = [("business", settings["eMail"]), ("display", "1")] + shopping
+    announces_utf8 = any(beyond_ascii(value) for _, value in fields)
+    return [("cmd", "_cart")] + ([("charset", "utf-8")] if announces_utf8 else []) + fields
 
 
 def expected_link_fields(item, settings):

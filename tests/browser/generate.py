@@ -7,10 +7,11 @@ import subprocess
 from item_file import write_item_file
 
 OVERRIDES = [("--store-logo", "StoreLogo"), ("--success-url", "PurchaseSuccessURL"),
-             ("--cancel-url", "PurchaseCancelURL"), ("--button-image", "ButtonImageURL"), ("--currency", "Currency")]
+             ("--cancel-url", "PurchaseCancelURL"), ("--button-image", "ButtonImageURL"), ("--currency", "Currency"),
+             ("--shopping-url", "ShoppingURL")]
 
 
-def _override_arguments(settings, locale):
+def override_arguments(settings, locale):
     # The e-mail always goes on the command line, since the store's default for it is a placeholder; the other
     # settings default to empty in the private store. The locale is given so that the machine's own cannot change
     # how the prices read.
@@ -22,7 +23,7 @@ def _override_arguments(settings, locale):
 def _run(cli, mode, group, env):
     files = [case["file"] for case in group]
     what = f"velmora-cli {mode} ({len(files)} files)"
-    arguments = _override_arguments(group[0]["settings"], group[0]["locale"])
+    arguments = override_arguments(group[0]["settings"], group[0]["locale"])
     result = subprocess.run([cli, mode, *arguments, "--", *files], env=env, capture_output=True, timeout=60,
                             check=False)
     if result.returncode != 0:
@@ -33,10 +34,14 @@ def _run(cli, mode, group, env):
     return [line.removesuffix("\r") for line in lines]
 
 
+def private_environment(work_dir):
+    """A private, empty settings store, so the machine's own settings never leak in."""
+    return dict(os.environ, XDG_CONFIG_HOME=os.path.join(work_dir, "config"))
+
+
 def generate_all(cli, cases, work_dir):
     """Fills in case["form_text"] (and case["link_text"] where the case has a link) with the generated text."""
-    # A private, empty settings store, so the machine's own settings never leak in.
-    env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(work_dir, "config"))
+    env = private_environment(work_dir)
     groups = {}
     for case in cases:
         case["file"] = os.path.join(work_dir, f"item-{case['id']}.tqf")

@@ -12,6 +12,9 @@ from item_file import encode_windows_1252
 # A 1x1 GIF, so the image button renders and can be clicked.
 GIF = base64.b64decode("R0lGODlhAQABAIAAAAAAAP///ywAAAAAAQABAAACAUwAOw==")
 RECEIVE_TIMEOUT_SECONDS = 30
+# The payment service's test site, served under this path so that a test can tell which site a buyer reached.
+SANDBOX_PATH = "/sandbox"
+CART_PATHS = ["/cgi-bin/webscr", SANDBOX_PATH + "/cgi-bin/webscr"]
 
 
 @dataclass
@@ -96,7 +99,7 @@ def _handler_for(service):
 
         def do_POST(self):
             body = self.rfile.read(int(self.headers.get("Content-Length", 0)))
-            if self.path == "/cgi-bin/webscr":
+            if self.path in CART_PATHS:
                 service.record(Arrival("form", self.path, self.headers.get("Content-Type", ""), body))
                 self._reply(200, "text/plain", b"received")
             else:

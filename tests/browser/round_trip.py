@@ -3,26 +3,28 @@ service, act on it as a buyer, and read what arrived."""
 
 from expected_fields import drop_down_values
 from merchant_page import merchant_page
+from payment_service import SANDBOX_PATH
 
-PAYMENT_HOST = "www.paypal.com"
-
-
-def to_loopback(text, service, host=PAYMENT_HOST):
-    """The generated text with the payment host's address pointing at the loopback service instead."""
-    origin = f"https://{host}"
-    if origin not in text:
-        raise AssertionError(f"the payment host {origin} is missing from {text}")
-    return text.replace(origin, service.base)
+LIVE_ORIGIN = "https://www.paypal.com"
+SANDBOX_ORIGIN = "https://www.sandbox.paypal.com"
 
 
-def show_page(browser, service, path, html, charset="utf-8", host=PAYMENT_HOST):
+def to_loopback(text, service):
+    """The generated text with the payment service's addresses pointing at the loopback service instead: the live
+    site at its root, the test site under SANDBOX_PATH."""
+    if LIVE_ORIGIN not in text and SANDBOX_ORIGIN not in text:
+        raise AssertionError(f"the payment host is missing from {text}")
+    return text.replace(SANDBOX_ORIGIN, service.base + SANDBOX_PATH).replace(LIVE_ORIGIN, service.base)
+
+
+def show_page(browser, service, path, html, charset="utf-8"):
     """Serves a whole page that holds generated text from the loopback service, and opens it."""
-    browser.open(service.serve(path, to_loopback(html, service, host), charset))
+    browser.open(service.serve(path, to_loopback(html, service), charset))
 
 
-def show_snippet(browser, service, path, snippet, charset="utf-8", host=PAYMENT_HOST):
+def show_snippet(browser, service, path, snippet, charset="utf-8"):
     """Pastes generated text into a merchant's page, served from the loopback service, and opens it."""
-    show_page(browser, service, path, merchant_page(snippet, charset), charset, host)
+    show_page(browser, service, path, merchant_page(snippet, charset), charset)
 
 
 def choose_options(browser, rows, typed, pick, form_index=0):

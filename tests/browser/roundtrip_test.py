@@ -1,8 +1,9 @@
 """The generated form and link, pasted into a merchant's page, used by a buyer in a real Chromium, and read back at
 a loopback stand-in for the payment service: every typed value must arrive exactly, under exactly its field name,
-and no script in a value may ever run.
+and no script in a value may ever run. Whole shop pages likewise, on the live and the test site.
 
-Run with Debian's python3; VELMORA_CLI names the built velmora-cli."""
+Run with Debian's python3; VELMORA_CLI names the built velmora-cli, VELMORA_PREVIEW_PAGE the preview page's
+printer."""
 
 import importlib.util
 import json
@@ -20,6 +21,7 @@ from merchant_page import page_problems
 from payment_service import PaymentService
 from received_fields import form_fields, link_fields
 from round_trip import choose_options, open_link, show_snippet, split_click_position, submit_form, to_loopback
+from shop_pages import check_shop_page, make_shop_pages
 
 NEEDS = [("/usr/bin/chromium", "chromium"), ("/usr/bin/chromedriver", "chromium-driver")]
 
@@ -102,7 +104,7 @@ def fits_legacy_page(case):
     return announces_utf8 and all(encode_windows_1252(value) is not None for value in values)
 
 
-def checks(service, browser, cases):
+def checks(service, browser, cases, shop_pages):
     def check(name, run, *args):
         return Check(name, lambda t: run(t, service, browser, *args), browser)
 
@@ -112,6 +114,7 @@ def checks(service, browser, cases):
         if fits_legacy_page(case):
             suite.append(check(f"form: {label(case)} on a Windows-1252 page", check_form, case, "windows-1252"))
     suite += [check(f"link: {label(case)}", check_link, case) for case in cases if case["has_link"]]
+    suite += [check(page["label"], check_shop_page, page) for page in shop_pages]
     suite.append(check("no script in any value ran", check_no_script_ran))
     return suite
 
@@ -124,9 +127,9 @@ def missing_needs():
 
 
 def main():
-    cli = os.environ.get("VELMORA_CLI", "")
-    if not os.path.isfile(cli):
-        sys.exit("Set VELMORA_CLI to the built velmora-cli.")
+    cli, preview = os.environ.get("VELMORA_CLI", ""), os.environ.get("VELMORA_PREVIEW_PAGE", "")
+    if not os.path.isfile(cli) or not os.path.isfile(preview):
+        sys.exit("Set VELMORA_CLI to the built velmora-cli and VELMORA_PREVIEW_PAGE to the built preview_page.")
     if missing := missing_needs():
         sys.exit(f"The browser test needs these Debian packages: apt-get install {' '.join(missing)}")
     from browser import Browser  # only once selenium is known to be there
@@ -134,8 +137,10 @@ def main():
     with tempfile.TemporaryDirectory(prefix="velmora-browser-") as work, PaymentService() as service:
         cases = build_cases(service.base)
         generate_all(cli, cases, work)
+        shop_pages = make_shop_pages(cli, preview, work)
         with Browser(os.path.join(work, "profile")) as browser:
-            result = unittest.TextTestRunner(verbosity=2).run(unittest.TestSuite(checks(service, browser, cases)))
+            suite = unittest.TestSuite(checks(service, browser, cases, shop_pages))
+            result = unittest.TextTestRunner(verbosity=2).run(suite)
     return 0 if result.wasSuccessful() else 1
 
 

@@ -1,6 +1,9 @@
 #include "cli/VelmoraCli.h"
 #include "generate/ButtonForm.h"
 #include "generate/CartLink.h"
+#include "generate/ShopPage.h"
+#include "generate/ViewCart.h"
+#include "model/MerchantAccount.h"
 #include "store/ItemFile.h"
 #include "store/MerchantStore.h"
 #include "store/SettingKeys.h"
@@ -52,12 +55,31 @@ QString expectedFor(const QString& command, const QString& file, const MerchantS
     return command == u"form" ? BuildButtonForm(item, settings) : BuildCartLink(item, settings);
 }
 
-QString expectedLines(const QString& command, const QStringList& files, const MerchantSettings& settings) {
+// What the program prints for any command, made by the same writers.
+QString expectedLines(const QString& command, const QStringList& files, const MerchantSettings& settings,
+                      const QString& title = QString()) {
+    if (command == u"view-cart-form")
+        return BuildViewCartForm(settings) + u'\n';
+    if (command == u"view-cart-link")
+        return BuildViewCartLink(settings) + u'\n';
+    if (command == u"page") {
+        QList<CartItem> items;
+        for (const QString& file : files)
+            items << cartItemFromRecord(readItemFile(file, RecordCheck::Strict).record);
+        return BuildCataloguePage(items, settings, title);
+    }
     QString lines;
     for (const QString& file : files)
         lines += expectedFor(command, file, settings) + u'\n';
     return lines;
 }
+
+// The files a command takes: none for the View Cart outputs.
+QStringList filesFor(const QString& command, const QStringList& files) {
+    return command.startsWith(u"view-cart") ? QStringList() : files;
+}
+
+const QString AccountWarning = u"velmora-cli: "_s + unusableAccountWarning + u'\n';
 
 void writeItem(const QString& path, const ItemRecord& record) {
     const ItemSaveResult saved = writeItemFile(path, record);
@@ -95,6 +117,14 @@ private slots:
     void printsWhatTheWindowMakes();
     void optionsReplaceSettingsOneByOne_data();
     void optionsReplaceSettingsOneByOne();
+    void sandboxAndLiveOverTheStoredSetting_data();
+    void sandboxAndLiveOverTheStoredSetting();
+    void printsTheViewCart_data();
+    void printsTheViewCart();
+    void printsACataloguePage_data();
+    void printsACataloguePage();
+    void warnsOfAnAccountNoPaymentReaches_data();
+    void warnsOfAnAccountNoPaymentReaches();
     void readsPricesInTheLocaleAndCurrencyGiven_data();
     void readsPricesInTheLocaleAndCurrencyGiven();
     void refusesAndPrintsNothing_data();
@@ -220,6 +250,8 @@ void VelmoraCliTest::optionsReplaceSettingsOneByOne_data() {
                                  << with(&MerchantSettings::PurchaseSuccessURL, u"S"_s);
     QTest::addRow("cancel url") << QStringList{u"--cancel-url"_s, u"C"_s}
                                 << with(&MerchantSettings::PurchaseCancelURL, u"C"_s);
+    QTest::addRow("shopping url") << QStringList{u"--shopping-url"_s, u"https://shop.example/?a=1&b=é"_s}
+                                  << with(&MerchantSettings::ShoppingURL, u"https://shop.example/?a=1&b=é"_s);
     QTest::addRow("empty value empties") << QStringList{u"--store-logo"_s, u""_s}
                                          << with(&MerchantSettings::StoreLogo, u""_s);
     QTest::addRow("given twice, the last counts")
@@ -235,6 +267,132 @@ void VelmoraCliTest::optionsReplaceSettingsOneByOne() {
         QCOMPARE(result.exit, int(CliExit::Done));
         QCOMPARE(result.out, expectedLines(command, {u"accents.tqf"_s}, settings));
     }
+}
+
+void VelmoraCliTest::sandboxAndLiveOverTheStoredSetting_data() {
+    QTest::addColumn<bool>("stored");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<bool>("sandbox");
+
+    for (const bool stored : {false, true}) {
+        const char* store = stored ? "stored sandbox" : "stored live";
+        QTest::addRow("%s", store) << stored << QStringList{} << stored;
+        QTest::addRow("%s, --sandbox", store) << stored << QStringList{u"--sandbox"_s} << true;
+        QTest::addRow("%s, --live", store) << stored << QStringList{u"--live"_s} << false;
+        QTest::addRow("%s, --live then --sandbox", store) << stored << QStringList{u"--live"_s, u"--sandbox"_s} << true;
+        QTest::addRow("%s, --sandbox then --live", store)
+            << stored << QStringList{u"--sandbox"_s, u"--live"_s} << false;
+    }
+}
+
+void VelmoraCliTest::sandboxAndLiveOverTheStoredSetting() {
+    QFETCH(bool, stored);
+    QFETCH(QStringList, options);
+    QFETCH(bool, sandbox);
+    MerchantSettings settings = StoredSettings;
+    settings.UseSandbox = stored;
+    SettingsStore store(m_dir.filePath(u"sandbox-%1/Trevanto.ini"_s.arg(stored)));
+    QVERIFY(saveMerchantSettings(store, settings));
+    settings.UseSandbox = sandbox;
+
+    for (const QString& command : {u"form"_s, u"link"_s}) {
+        const CliRun result = run(QStringList{command, u"mug.tqf"_s} + options, store);
+        QCOMPARE(result.exit, int(CliExit::Done));
+        QCOMPARE(result.out.contains(u"https://www.sandbox.paypal.com/"_s), sandbox);
+        QCOMPARE(result.out, expectedLines(command, {u"mug.tqf"_s}, settings));
+    }
+}
+
+void VelmoraCliTest::printsTheViewCart_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("expected");
+
+    QTest::addRow("form, sandbox, shopping url, non-ASCII account")
+        << u"view-cart-form"_s
+        << QStringList{u"--sandbox"_s, u"--shopping-url=https://shop.example/?a=1&b=2"_s, u"--email=café@example.com"_s}
+        << uR"(<form target="paypal" action="https://www.sandbox.paypal.com/cgi-bin/webscr" method="post" )"
+           uR"(accept-charset="utf-8"><input type="hidden" name="cmd" value="_cart">)"
+           uR"(<input type="hidden" name="charset" value="utf-8">)"
+           uR"(<input type="hidden" name="business" value="café@example.com">)"
+           uR"(<input type="hidden" name="display" value="1">)"
+           uR"(<input type="hidden" name="shopping_url" value="https://shop.example/?a=1&amp;b=2">)"
+           uR"(<input type="image" src="https://www.paypal.com/en_US/i/btn/btn_viewcart_LG.gif" border="0" )"
+           uR"(name="submit" alt="View Cart"></form>)"
+           u"\n"_s;
+    QTest::addRow("link, the stored settings")
+        << u"view-cart-link"_s << QStringList{}
+        << u"https://www.paypal.com/cgi-bin/webscr?cmd=_cart&display=1&business=shop@example.com\n"_s;
+}
+
+void VelmoraCliTest::printsTheViewCart() {
+    QFETCH(QString, command);
+    QFETCH(QStringList, options);
+    QFETCH(QString, expected);
+
+    const CliRun result = run(QStringList{command} + options, *m_store);
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.exit, int(CliExit::Done));
+    QCOMPARE(result.out, expected);
+}
+
+void VelmoraCliTest::printsACataloguePage_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<MerchantSettings>("settings");
+
+    MerchantSettings sandbox = StoredSettings;
+    sandbox.UseSandbox = true;
+    sandbox.ShoppingURL = u"https://shop.example/"_s;
+    QTest::addRow("in the order given, repeats kept")
+        << QStringList{} << QStringList{u"options.tqf"_s, u"mug.tqf"_s, u"accents.tqf"_s, u"mug.tqf"_s} << QString()
+        << StoredSettings;
+    QTest::addRow("a title of its own") << QStringList{u"--title"_s, u"Café <& Co>"_s} << QStringList{u"mug.tqf"_s}
+                                        << u"Café <& Co>"_s << StoredSettings;
+    QTest::addRow("sandbox and shopping url")
+        << QStringList{u"--sandbox"_s, u"--shopping-url"_s, u"https://shop.example/"_s}
+        << QStringList{u"german.tqf"_s, u"grayed.tqf"_s} << QString() << sandbox;
+}
+
+void VelmoraCliTest::printsACataloguePage() {
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, files);
+    QFETCH(QString, title);
+    QFETCH(MerchantSettings, settings);
+
+    const CliRun result = run(QStringList{u"page"_s} + options + files, *m_store);
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.exit, int(CliExit::Done));
+    QCOMPARE(result.out, expectedLines(u"page"_s, files, settings, title));
+}
+
+// Whatever is made, a person running the program learns that its payments would reach no one; a script's output
+// and exit status stay as they were.
+void VelmoraCliTest::warnsOfAnAccountNoPaymentReaches_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("eMail");
+    QTest::addColumn<bool>("warns");
+
+    QTest::addRow("empty, form") << u"form"_s << QString() << true;
+    QTest::addRow("the placeholder, page") << u"page"_s << QString(placeholderEmail) << true;
+    QTest::addRow("no address, view-cart-link") << u"view-cart-link"_s << u"shop.example.com"_s << true;
+    QTest::addRow("an address, link") << u"link"_s << u"shop@example.com"_s << false;
+    QTest::addRow("a merchant ID, view-cart-form") << u"view-cart-form"_s << u"ABCDEFGHJK234"_s << false;
+}
+
+void VelmoraCliTest::warnsOfAnAccountNoPaymentReaches() {
+    QFETCH(QString, command);
+    QFETCH(QString, eMail);
+    QFETCH(bool, warns);
+    MerchantSettings settings = StoredSettings;
+    settings.eMail = eMail;
+    const QStringList files = filesFor(command, {u"mug.tqf"_s});
+
+    const CliRun result = run(QStringList{command, u"--email"_s, eMail} + files, *m_store);
+    QCOMPARE(result.err, warns ? AccountWarning : QString());
+    QCOMPARE(result.exit, int(CliExit::Done));
+    QCOMPARE(result.out, expectedLines(command, files, settings));
 }
 
 void VelmoraCliTest::readsPricesInTheLocaleAndCurrencyGiven_data() {
@@ -300,13 +458,26 @@ void VelmoraCliTest::refusesAndPrintsNothing_data() {
     QTest::addRow("every bad file named, in order")
         << QStringList{u"link"_s, u"options.tqf"_s, u"mug.tqf"_s, u"missing.tqf"_s, u"broken.tqf"_s} << 2
         << QStringList{options, missing, broken};
+    QTest::addRow("page: a missing file among good ones")
+        << QStringList{u"page"_s, u"mug.tqf"_s, u"missing.tqf"_s} << 2 << QStringList{missing};
+    QTest::addRow("page: not an item file")
+        << QStringList{u"page"_s, u"broken.tqf"_s, u"mug.tqf"_s} << 2 << QStringList{broken};
+    const QString commands = u"form, link, view-cart-form, view-cart-link or page"_s;
     QTest::addRow("no command") << QStringList{} << 1
-                                << QStringList{u"velmora-cli: Say what to make: form or link."_s, tryHelp};
+                                << QStringList{u"velmora-cli: Say what to make: %1."_s.arg(commands), tryHelp};
     QTest::addRow("unknown command") << QStringList{u"draw"_s, u"mug.tqf"_s} << 1
-                                     << QStringList{u"velmora-cli: Unknown command \"draw\": say form or link."_s,
+                                     << QStringList{u"velmora-cli: Unknown command \"draw\": say %1."_s.arg(commands),
                                                     tryHelp};
     QTest::addRow("no file") << QStringList{u"form"_s} << 1
                              << QStringList{u"velmora-cli: Name at least one item file."_s, tryHelp};
+    QTest::addRow("page without a file") << QStringList{u"page"_s, u"--title=Shop"_s} << 1
+                                         << QStringList{u"velmora-cli: Name at least one item file."_s, tryHelp};
+    QTest::addRow("view cart with a file")
+        << QStringList{u"view-cart-link"_s, u"mug.tqf"_s} << 1
+        << QStringList{u"velmora-cli: view-cart-link takes no item files."_s, tryHelp};
+    QTest::addRow("a title for a form") << QStringList{u"form"_s, u"--title=Shop"_s, u"mug.tqf"_s} << 1
+                                        << QStringList{u"velmora-cli: --title is for the page command only."_s,
+                                                       tryHelp};
     QTest::addRow("unknown option") << QStringList{u"form"_s, u"--colour=red"_s, u"mug.tqf"_s} << 1
                                     << QStringList{u"velmora-cli: Unknown option 'colour'."_s, tryHelp};
     QTest::addRow("unknown currency")
@@ -361,7 +532,7 @@ void VelmoraCliTest::refusesSettingsItCannotRead() {
         QCOMPARE(result.err, u"velmora-cli: "_s + store.problem() + u'\n');
         QCOMPARE(result.exit, int(CliExit::Refused));
     } else {
-        QCOMPARE(result.err, QString());
+        QCOMPARE(result.err, AccountWarning);
         QCOMPARE(result.out,
                  expectedLines(u"form"_s, {u"mug.tqf"_s}, MerchantSettings{QString(placeholderEmail), {}, {}, {}, {}}));
         QCOMPARE(result.exit, int(CliExit::Done));
@@ -437,9 +608,10 @@ void VelmoraCliTest::explainsItself() {
     const CliRun result = run({u"--help"_s}, *m_store);
     QCOMPARE(result.exit, int(CliExit::Done));
     QCOMPARE(result.err, QString());
-    for (const QString& word :
-         {u"form"_s, u"link"_s, u"--email"_s, u"--store-logo"_s, u"--button-image"_s, u"--success-url"_s,
-          u"--cancel-url"_s, u"--currency"_s, u"--locale"_s, u"--version"_s, u"ends the options"_s, u"Exit status"_s})
+    for (const QString& word : {u"form"_s, u"link"_s, u"--email"_s, u"--store-logo"_s, u"--button-image"_s,
+                                u"--success-url"_s, u"--cancel-url"_s, u"--shopping-url"_s, u"--sandbox"_s, u"--live"_s,
+                                u"--title"_s, u"page"_s, u"view-cart-form"_s, u"view-cart-link"_s, u"--currency"_s,
+                                u"--locale"_s, u"--version"_s, u"ends the options"_s, u"Exit status"_s})
         QVERIFY2(result.out.contains(word), qPrintable(word));
 }
 
@@ -456,13 +628,15 @@ void VelmoraCliTest::makesACatalogueOfAThousandItems() {
                        .bytes);
     }
 
-    QElapsedTimer timer;
-    timer.start();
-    const CliRun result = run(QStringList{u"form"_s} + files, *m_store);
-    qInfo("1000 item files made into forms in %lld ms", timer.elapsed());
+    for (const QString& command : {u"form"_s, u"page"_s}) {
+        QElapsedTimer timer;
+        timer.start();
+        const CliRun result = run(QStringList{command} + files, *m_store);
+        qInfo("1000 item files made into %s in %lld ms", qPrintable(command), timer.elapsed());
 
-    QCOMPARE(result.exit, int(CliExit::Done));
-    QCOMPARE(result.out, expectedLines(u"form"_s, files, StoredSettings));
+        QCOMPARE(result.exit, int(CliExit::Done));
+        QCOMPARE(result.out, expectedLines(command, files, StoredSettings));
+    }
 }
 
 void VelmoraCliTest::runsWithoutADisplayAndLeavesTheStoreAlone() {
