@@ -144,6 +144,7 @@ QLayout* frmOptions::makeRows() {
         grid->addWidget(m_controls[i], row, 1, 1, i == 0 ? 1 : 2);
     }
 
+    m_controls[0]->setMinimumWidth(fromTwips(3000)); // a whole address still shows beside the hint
     auto* hint = named(new QLabel(EmailHint, this), "lblEmailHint");
     hint->setEnabled(false); // greyed, as a hint reads
     m_controls[0]->setAccessibleDescription(EmailHint);
