@@ -2,6 +2,8 @@
 
 #include "generate/ButtonForm.h"
 #include "generate/CartLink.h"
+#include "generate/ViewCart.h"
+#include "model/MerchantAccount.h"
 #include "ui/AppIcon.h"
 #include "ui/BuiltControls.h"
 #include "ui/Dialogs.h"
@@ -18,13 +20,14 @@ using velmora::CartItem;
 Form1::Form1(QWidget* parent) : Form1(velmora::SettingsStore::userFileName(), parent) {}
 
 Form1::Form1(const QString& storeFile, QWidget* parent) : QMainWindow(parent), m_store(storeFile) {
-    setWindowTitle(QStringLiteral("Velmora for the Paypal Shopping Cart System."));
     setWindowIcon(velmora::appIcon());
     velmora::BuiltControls built;
     buildControls(built);
     buildMenus(built);
+    buildStatusBar(built);
     takeControls(built);
     wireEvents(built);
+    showSettings();
     saveStateAfterEdits();
     setAcceptDrops(true);
 }
@@ -43,7 +46,16 @@ void Form1::cmdMakeLink_Click() {
     publish(velmora::BuildCartLink(currentItem(), m_settings, velmora::moneyLocale()));
 }
 
+void Form1::mnuViewCartForm_Click() {
+    publish(velmora::BuildViewCartForm(m_settings));
+}
+
+void Form1::mnuViewCartLink_Click() {
+    publish(velmora::BuildViewCartLink(m_settings));
+}
+
 void Form1::publish(const QString& text) {
+    warnOfUnusableAccount();
     m_txtCode->setPlainText(text);
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
@@ -59,6 +71,13 @@ void Form1::publish(const QString& text) {
     // A running notice carries on undisturbed; restarting the timer would stretch it.
     if (!m_Timer1->isActive())
         m_Timer1->start();
+}
+
+// Payments to the placeholder or to a mistyped account reach nobody. The text stays until a usable account is saved,
+// in the status bar, where it neither stops the merchant nor covers a control.
+void Form1::warnOfUnusableAccount() {
+    if (!velmora::isUsableMerchantAccount(m_settings.eMail))
+        m_lblAccountWarning->show();
 }
 
 // Blinks the notice: shown on odd ticks, hidden on even ones, done at the eleventh.

@@ -11,6 +11,7 @@
 
 #include <array>
 
+class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -80,6 +81,7 @@ private:
     // Form1Layout.cpp
     void buildControls(velmora::BuiltControls& built);
     void buildMenus(velmora::BuiltControls& built);
+    void buildStatusBar(velmora::BuiltControls& built);
     // Form1Wiring.cpp: the built controls taken up by name once, then every event connected to its handler.
     void takeControls(const velmora::BuiltControls& built);
     void wireEvents(const velmora::BuiltControls& built);
@@ -96,6 +98,7 @@ private:
     void cmdClearOptions2_Click();
     void cmdClearAll_Click();
     void mnuNew_Click();
+    void setLinkEnabled(bool enabled);
     void showOptionSet(OptionSetControls& set, int value);
     static void setBodyVisible(OptionSetControls& set, bool visible);
     static void setValuesVisible(OptionSetControls& set, bool visible);
@@ -104,7 +107,10 @@ private:
     // Form1.cpp
     void cmdMakeForm_Click();
     void cmdMakeLink_Click();
+    void mnuViewCartForm_Click();
+    void mnuViewCartLink_Click();
     void publish(const QString& text);
+    void warnOfUnusableAccount();
     void Timer1_Timer();
 
     // Form1Files.cpp
@@ -128,6 +134,8 @@ private:
 
     // Form1Windows.cpp
     void mnuOptions_Click();
+    void showSettings();
+    void mnuPreview_Click();
     void mnuAbout_Click();
     void mnuHelpOnline_Click();
     void closeOtherWindows();
@@ -147,9 +155,11 @@ private:
     QCheckBox* m_chkNote = nullptr;
     QLineEdit* m_txtNote = nullptr;
     QPushButton* m_cmdMakeLink = nullptr;
+    QAction* m_mnuMakeLink = nullptr; // enabled exactly when m_cmdMakeLink is
     QPlainTextEdit* m_txtCode = nullptr;
     QMenu* m_mnuOpenRecent = nullptr;
     QLabel* m_lblCopiedtoClipboard = nullptr;
+    QLabel* m_lblAccountWarning = nullptr;
     QTimer* m_Timer1 = nullptr;
     QFileDialog* m_CommonDialog1 = nullptr; // created on first use, then shared by save and open
 };

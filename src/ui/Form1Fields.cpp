@@ -18,16 +18,21 @@ void Form1::chkNote_Click(int value) {
 void Form1::chkOption1Active_Click(int value) {
     OptionSetControls& set2 = m_sets[1];
     if (value == 1) {
-        m_cmdMakeLink->setEnabled(false); // a link cannot carry option sets
+        setLinkEnabled(false); // a link cannot carry option sets
         set2.use->show();
     } else if (value == 0) {
-        m_cmdMakeLink->setEnabled(true);
+        setLinkEnabled(true);
         // Set 2 only exists while set 1 is in use; unchecking it runs its own handler.
         set2.use->hide();
         velmora::setCheckValue(*set2.use, 0);
         showOptionSet(set2, 0);
     }
     showOptionSet(m_sets[0], value);
+}
+
+void Form1::setLinkEnabled(bool enabled) {
+    m_cmdMakeLink->setEnabled(enabled);
+    m_mnuMakeLink->setEnabled(enabled);
 }
 
 void Form1::chkOption2Active_Click(int value) {

@@ -1,6 +1,7 @@
 // The window's controls and menus, built from tables that mirror the layout they describe.
 #include "ui/Form1.h"
 
+#include "model/MerchantAccount.h"
 #include "ui/AccessibleName.h"
 #include "ui/BuiltControls.h"
 #include "ui/ControlValues.h"
@@ -17,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTimer>
 
 #include <algorithm>
@@ -483,6 +485,14 @@ void Form1::buildMenus(BuiltControls& built) {
         {"", {}, Separator},
         // Not every desktop gives Quit standard keys; Ctrl+Q is what they all use.
         {"mnuQuit", QStringLiteral("&Quit"), InMenu, Qt::CTRL | Qt::Key_Q},
+        {"mnuMake", QStringLiteral("&Make"), Menu},
+        {"mnuMakeForm", QStringLiteral("&Button / Form"), InMenu, Qt::CTRL | Qt::Key_B},
+        {"mnuMakeLink", QStringLiteral("&Link"), InMenu, Qt::CTRL | Qt::Key_L},
+        {"", {}, Separator},
+        {"mnuViewCartForm", QStringLiteral("&View Cart Button"), InMenu},
+        {"mnuViewCartLink", QStringLiteral("View &Cart Link"), InMenu},
+        {"", {}, Separator},
+        {"mnuPreview", QStringLiteral("Pre&view in Browser"), InMenu, Qt::Key_F5},
         {"mnuOptions", QStringLiteral("&Options"), OnBar},
         {"mnuAbout", QStringLiteral("&About"), OnBar},
         {"mnuHelp", QStringLiteral("&Help"), Menu},
@@ -519,4 +529,20 @@ void Form1::buildMenus(BuiltControls& built) {
     // The layout gives the client area; the menu bar comes on top of it.
     const QRect clientArea = fromTwips({QPoint(), kClientTwips});
     resize(clientArea.width(), clientArea.height() + menuBar()->sizeHint().height());
+}
+
+// A line under the layout for what the merchant should know without being stopped; the window grows by it, so it
+// covers no control.
+void Form1::buildStatusBar(BuiltControls& built) {
+    auto* warning = new QLabel(QString(unusableAccountWarning), this);
+    warning->setObjectName(QStringLiteral("lblAccountWarning"));
+    QPalette palette = warning->palette();
+    palette.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    warning->setPalette(palette);
+    warning->hide();
+    built.add(*warning);
+    // A permanent widget: the bar's passing messages, such as a menu command's tip, never hide it.
+    statusBar()->addPermanentWidget(warning, 1);
+    statusBar()->setSizeGripEnabled(false);
+    resize(width(), height() + statusBar()->sizeHint().height());
 }

@@ -26,11 +26,12 @@ Form1::~Form1() {
 
 void Form1::Form_Load() {
     m_settings = loadMerchantSettings(m_store);
+    showSettings();
     // What is wrong with the store comes first; a store that cannot be read says nothing of earlier runs, so
     // it is no first run either.
     noticeStoreProblem(m_store);
     if (m_store.isReadable() && !hasBeenRun(m_store)) {
-        frmOptions::showInstance(m_options, m_store, m_settings, this);
+        mnuOptions_Click();
         showMessage({.text = QStringLiteral("Please fill in your information.")});
         recordFirstRun(m_store);
     }

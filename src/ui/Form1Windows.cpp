@@ -1,15 +1,47 @@
-// The windows and pages the main window opens: the options dialog, the About box and the help page.
+// The windows and pages the main window opens: the options dialog, the About box, the help page and the preview.
 #include "ui/Form1.h"
 
+#include "generate/ShopPage.h"
+#include "model/MerchantAccount.h"
+#include "ui/Dialogs.h"
+#include "ui/FieldFocus.h"
 #include "ui/HelpPage.h"
+#include "ui/PreviewFile.h"
 #include "ui/ShellExecute.h"
 #include "ui/frmAbout.h"
 #include "ui/frmOptions.h"
 
 #include <QDir>
+#include <QLabel>
+
+using namespace Qt::StringLiterals;
 
 void Form1::mnuOptions_Click() {
     frmOptions::showInstance(m_options, m_store, m_settings, this);
+    connect(m_options, &frmOptions::saved, this, &Form1::showSettings, Qt::UniqueConnection);
+}
+
+// What the window tells of the saved settings.
+void Form1::showSettings() {
+    // So that no merchant pastes a test button into a live shop unawares.
+    const QString title = u"Velmora for the Paypal Shopping Cart System."_s;
+    setWindowTitle(m_settings.UseSandbox ? title + u" (sandbox: test payments only)"_s : title);
+    if (velmora::isUsableMerchantAccount(m_settings.eMail))
+        m_lblAccountWarning->hide();
+}
+
+// The item's page is written where only the user can read it, then opened as the help page is. The code box and
+// the clipboard stay as they were.
+void Form1::mnuPreview_Click() {
+    const QString page = velmora::BuildPreviewPage(currentItem(), m_settings, velmora::moneyLocale());
+    const QString path = velmora::previewFilePath();
+    if (const QString problem = velmora::writePreviewFile(path, page); !problem.isEmpty()) {
+        velmora::showMessage(
+            {.text = problem, .icon = QMessageBox::Warning, .parent = this, .name = u"PreviewProblem"_s});
+        return;
+    }
+    warnOfUnusableAccount(); // the page's buttons pay the account as a made one would
+    RunShellExecute(u"Open"_s, path, u"0"_s, u"0"_s, 1);
 }
 
 void Form1::mnuAbout_Click() {

@@ -45,8 +45,10 @@ void Form1::takeControls(const BuiltControls& built) {
     m_chkNote = &built.get<QCheckBox>(QStringLiteral("chkNote"));
     m_txtNote = &built.get<QLineEdit>(QStringLiteral("txtNote"));
     m_cmdMakeLink = &built.get<QPushButton>(QStringLiteral("cmdMakeLink"));
+    m_mnuMakeLink = &built.get<QAction>(QStringLiteral("mnuMakeLink"));
     m_txtCode = &built.get<QPlainTextEdit>(QStringLiteral("txtCode"));
     m_lblCopiedtoClipboard = &built.get<QLabel>(QStringLiteral("lblCopiedtoClipboard"));
+    m_lblAccountWarning = &built.get<QLabel>(QStringLiteral("lblAccountWarning"));
     m_mnuOpenRecent = &built.get<QMenu>(QStringLiteral("mnuOpenRecent"));
 }
 
@@ -70,6 +72,11 @@ void Form1::wireEvents(const BuiltControls& built) {
         {"mnuSave", &Form1::mnuSave_Click},
         {"mnuOpen", &Form1::mnuOpen_Click},
         {"mnuQuit", &Form1::mnuQuit_Click},
+        {"mnuMakeForm", &Form1::cmdMakeForm_Click},
+        {"mnuMakeLink", &Form1::cmdMakeLink_Click},
+        {"mnuViewCartForm", &Form1::mnuViewCartForm_Click},
+        {"mnuViewCartLink", &Form1::mnuViewCartLink_Click},
+        {"mnuPreview", &Form1::mnuPreview_Click},
         {"mnuOptions", &Form1::mnuOptions_Click},
         {"mnuAbout", &Form1::mnuAbout_Click},
         {"mnuHelpOnline", &Form1::mnuHelpOnline_Click},

@@ -10,6 +10,7 @@
 #include "ui/StoreProblemNotice.h"
 #include "ui/Twips.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
@@ -19,25 +20,32 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <variant>
+
 using velmora::MerchantSettings;
 
 using velmora::fromTwips;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-enum class Kind { TextBox, CurrencyList };
+enum class Kind { TextBox, CurrencyList, CheckBox };
 
-// The dialog's rows, top to bottom: a caption, and the control that edits a merchant setting. The controls take
-// the focus in this order.
+// The setting a row edits: a text, or a flag.
+using Field = std::variant<QString MerchantSettings::*, bool MerchantSettings::*>;
+
+// The dialog's rows, top to bottom: a caption, and the control that edits a merchant setting. A check box carries
+// its caption itself and has no label. The controls take the focus in this order.
 struct Row {
     const char* label;
     const char* caption;
     Kind kind;
     const char* control;
-    QString MerchantSettings::*field;
+    Field field;
 };
 
-constexpr std::array<Row, 6> rows = {{
+constexpr std::size_t RowCount = 8;
+const std::array<Row, RowCount> rows = {{
     {"Label1", "e-mail:", Kind::TextBox, "txtEmail", &MerchantSettings::eMail},
     {"Label10", "store logo image location:", Kind::TextBox, "txtStoreLogoUrl", &MerchantSettings::StoreLogo},
     {"Label2", "Button Image location:", Kind::TextBox, "txtButtonImageURL", &MerchantSettings::ButtonImageURL},
@@ -46,11 +54,32 @@ constexpr std::array<Row, 6> rows = {{
     // A label despite its name: the caption of the cancel URL box.
     {"txtPurchaseCancelledUrl", "Purchase Cancelled URL:", Kind::TextBox, "txtPurchaseCancelUrl",
      &MerchantSettings::PurchaseCancelURL},
+    {"lblShoppingUrl", "Continue Shopping URL:", Kind::TextBox, "txtShoppingUrl", &MerchantSettings::ShoppingURL},
     {"lblCurrency", "Currency:", Kind::CurrencyList, "cboCurrency", &MerchantSettings::Currency},
+    {nullptr, "Test payments in the sandbox (no real money)", Kind::CheckBox, "chkSandbox",
+     &MerchantSettings::UseSandbox},
 }};
 
-// One row more than the layout was drawn with.
-constexpr int ExtraRowTwips = 360;
+// The rows beyond the five the layout was drawn with.
+constexpr int ExtraRowsTwips = static_cast<int>(RowCount - 5) * 360;
+
+// The account may be given by its merchant ID as well as by an e-mail address.
+constexpr auto EmailHint = "or your 13-character merchant ID"_L1;
+
+velmora::ValueKind kindOf(Field field) {
+    return std::holds_alternative<bool MerchantSettings::*>(field) ? velmora::ValueKind::Boolean
+                                                                   : velmora::ValueKind::Text;
+}
+
+velmora::StoredValue fieldValue(const MerchantSettings& settings, Field field) {
+    return std::visit([&settings](auto member) -> velmora::StoredValue { return settings.*member; }, field);
+}
+
+void setField(MerchantSettings& settings, Field field, const velmora::StoredValue& value) {
+    std::visit(
+        [&](auto member) { settings.*member = std::get<std::remove_cvref_t<decltype(settings.*member)>>(value); },
+        field);
+}
 
 template <typename Widget> Widget* named(Widget* widget, const char* name) {
     widget->setObjectName(QLatin1StringView(name));
@@ -66,12 +95,14 @@ QComboBox* createCurrencyList(QWidget* parent) {
     return list;
 }
 
-QWidget* createControl(Kind kind, QWidget* parent) {
-    switch (kind) {
+QWidget* createControl(const Row& row, QWidget* parent) {
+    switch (row.kind) {
     case Kind::TextBox:
         return new QLineEdit(parent);
     case Kind::CurrencyList:
         return createCurrencyList(parent);
+    case Kind::CheckBox:
+        return new QCheckBox(QLatin1StringView(row.caption), parent);
     }
     Q_UNREACHABLE();
 }
@@ -89,12 +120,13 @@ frmOptions::frmOptions(velmora::SettingsStore& store, MerchantSettings& settings
     layout->addLayout(makeRows());
     layout->addStretch();
     layout->addLayout(makeButtons());
-    setGeometry(fromTwips(2430), fromTwips(7170), fromTwips(8115), fromTwips(2865 + ExtraRowTwips));
+    setGeometry(fromTwips(2430), fromTwips(7170), fromTwips(8115), fromTwips(2865 + ExtraRowsTwips));
 
+    static_assert(std::tuple_size_v<decltype(m_controls)> == RowCount);
     // Load step: the controls show what the store holds.
     const MerchantSettings stored = velmora::loadMerchantSettings(m_store);
     for (std::size_t i = 0; i < rows.size(); ++i)
-        velmora::setControlValue(*m_controls[i], stored.*rows[i].field);
+        velmora::setControlValue(*m_controls[i], fieldValue(stored, rows[i].field));
     m_controls[0]->setFocus();
 }
 
@@ -102,12 +134,21 @@ QLayout* frmOptions::makeRows() {
     auto* grid = new QGridLayout;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int row = static_cast<int>(i);
-        auto* label = named(new QLabel(QLatin1StringView(rows[i].caption), this), rows[i].label);
-        grid->addWidget(label, row, 0);
-        m_controls[i] = named(createControl(rows[i].kind, this), rows[i].control);
-        velmora::nameAfterLabel(*m_controls[i], *label);
-        grid->addWidget(m_controls[i], row, 1);
+        m_controls[i] = named(createControl(rows[i], this), rows[i].control);
+        if (rows[i].label) {
+            auto* label = named(new QLabel(QLatin1StringView(rows[i].caption), this), rows[i].label);
+            grid->addWidget(label, row, 0);
+            velmora::nameAfterLabel(*m_controls[i], *label);
+        }
+        // The e-mail box gives up the room of its hint; every other control spans both columns.
+        grid->addWidget(m_controls[i], row, 1, 1, i == 0 ? 1 : 2);
     }
+
+    m_controls[0]->setMinimumWidth(fromTwips(3000)); // a whole address still shows beside the hint
+    auto* hint = named(new QLabel(EmailHint, this), "lblEmailHint");
+    hint->setEnabled(false); // greyed, as a hint reads
+    m_controls[0]->setAccessibleDescription(EmailHint);
+    grid->addWidget(hint, 0, 2);
     return grid;
 }
 
@@ -153,7 +194,8 @@ void frmOptions::closeEvent(QCloseEvent* event) {
 // "Save and Keep Open." takes the button image URL too, so no visible field is left unsaved by a save.
 void frmOptions::applyControls() {
     for (std::size_t i = 0; i < rows.size(); ++i)
-        m_settings.*rows[i].field = std::get<QString>(velmora::controlValue(*m_controls[i], velmora::ValueKind::Text));
+        setField(m_settings, rows[i].field, velmora::controlValue(*m_controls[i], kindOf(rows[i].field)));
     velmora::saveMerchantSettings(m_store, m_settings);
     velmora::noticeStoreProblem(m_store, this);
+    emit saved();
 }

@@ -27,6 +27,8 @@ public:
 signals:
     // After a save or a close: the main window should be shown.
     void mainWindowRequested();
+    // The settings were put into the shared MerchantSettings and the store.
+    void saved();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -38,5 +40,5 @@ private:
 
     velmora::SettingsStore& m_store;
     velmora::MerchantSettings& m_settings;
-    std::array<QWidget*, 6> m_controls{};
+    std::array<QWidget*, 8> m_controls{}; // one for each row, in the rows' order
 };

@@ -286,6 +286,9 @@ void Form1Test::menus_data() {
     QTest::newRow("Open") << "mnuOpen"
                           << "&Open an Item"
                           << "mnuFile";
+    QTest::newRow("Make") << "mnuMake"
+                          << "&Make"
+                          << "bar";
     QTest::newRow("Options") << "mnuOptions"
                              << "&Options"
                              << "bar";
@@ -315,8 +318,8 @@ void Form1Test::menus() {
     QVERIFY(action->isEnabled() && action->isVisible());
     QWidget* holder = container == u"bar" ? static_cast<QWidget*>(m_window->menuBar()) : find<QMenu>(container);
     QVERIFY(holder->actions().contains(action));
-    // Options and About are commands on the bar; only File and Help open menus.
-    QCOMPARE(action->menu() != nullptr, name == u"mnuFile" || name == u"mnuHelp");
+    // Options and About are commands on the bar; only File, Make and Help open menus.
+    QCOMPARE(action->menu() != nullptr, name == u"mnuFile" || name == u"mnuMake" || name == u"mnuHelp");
 }
 
 void Form1Test::tabOrder_data() {

@@ -7,11 +7,11 @@
 
 #include "support/DialogAnswers.h"
 #include "support/IniFiles.h"
+#include "support/StandInOpener.h"
 #include "support/WindowSession.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
@@ -202,23 +202,14 @@ void Form1WindowsTest::helpAndShellExecuteHandTheAddressToTheOpener() {
     QFETCH(QString, file);
     QFETCH(QString, opened);
 
-    // A stand-in opener first on the path notes what it was given.
-    const QString record = m_dir->filePath(u"opened"_s);
-    QFile opener(m_dir->filePath(u"xdg-open"_s));
-    QVERIFY(opener.open(QIODevice::WriteOnly));
-    opener.write(u"#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1.part' && mv '%1.part' '%1'\n"_s.arg(record).toUtf8());
-    opener.close();
-    QVERIFY(opener.setPermissions(opener.permissions() | QFile::ExeOwner));
-    const QByteArray path = qgetenv("PATH");
-    const auto restorePath = qScopeGuard([&path] { qputenv("PATH", path); });
-    qputenv("PATH", QFile::encodeName(m_dir->path()) + ':' + path);
+    const StandInOpener opener(m_dir->path());
+    QVERIFY(opener.isReady());
 
     if (file.isEmpty())
         choose(*m_window, u"mnuHelpOnline"_s);
     else
         m_window->RunShellExecute(u"Open"_s, file, u"0"_s, u"0"_s, 1);
-    QTRY_VERIFY(QFile::exists(record));
-    QCOMPARE(QString::fromUtf8(readIniFile(record)), opened + u'\n');
+    QTRY_COMPARE(opener.opened(), opened + u'\n');
 }
 
 QTEST_MAIN(Form1WindowsTest)

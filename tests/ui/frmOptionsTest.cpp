@@ -10,6 +10,7 @@
 #include "support/WindowSession.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
@@ -62,8 +63,8 @@ private slots:
     void reopeningKeepsUnsavedTexts();
     void storeProblemIsShownOnce_data();
     void storeProblemIsShownOnce();
-    void currencyGoesThroughEveryStep_data();
-    void currencyGoesThroughEveryStep();
+    void choicesGoThroughEveryStep_data();
+    void choicesGoThroughEveryStep();
 
 private:
     void open();
@@ -137,11 +138,11 @@ void frmOptionsTest::focusMovesThroughTheBoxesThenTheButtons() {
     m_dialog->activateWindow();
     QTRY_COMPARE(QApplication::focusWidget(), box(u"txtEmail"_s));
     QStringList order{QApplication::focusWidget()->objectName()};
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < 9; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         order << QApplication::focusWidget()->objectName();
     }
-    QCOMPARE(order, boxNames + QStringList({"cboCurrency", "Command1", "Command2"}));
+    QCOMPARE(order, boxNames + QStringList({"txtShoppingUrl", "cboCurrency", "chkSandbox", "Command1", "Command2"}));
 }
 
 void frmOptionsTest::everyStepTakesAllFiveBoxes_data() {
@@ -253,57 +254,102 @@ void frmOptionsTest::storeProblemIsShownOnce() {
         QCOMPARE(readIniFile(fileName()), unparsable);
 }
 
-void frmOptionsTest::currencyGoesThroughEveryStep_data() {
-    QTest::addColumn<QByteArray>("stored"); // the "Currency" line, if any
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("chosen"); // empty: the list is left as it is
+// The settings beyond the five boxes: the currency list, the continue-shopping box and the sandbox check box.
+void frmOptionsTest::choicesGoThroughEveryStep_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QByteArray>("stored"); // its key's line, if any
+    QTest::addColumn<QString>("shown");     // a check box: "on" or "off"
+    QTest::addColumn<QString>("chosen");    // empty: the control is left as it is
     QTest::addColumn<QString>("step");
-    QTest::addColumn<QString>("kept"); // in MerchantSettings and on disk
+    QTest::addColumn<QString>("kept");     // on disk
+    QTest::addColumn<QString>("fragment"); // of the form made afterwards
+    QTest::addColumn<bool>("inForm");
 
     const QString none = u"Account default (no currency sent)"_s;
-    QTest::addRow("chosen, Save and Keep Open.") << QByteArray() << none << "EUR  Euro"
-                                                 << "Command2"
-                                                 << "EUR";
-    QTest::addRow("chosen, Save and Close.") << QByteArray() << none << "JPY  Japanese Yen"
-                                             << "Command1"
-                                             << "JPY";
-    QTest::addRow("chosen, close box") << QByteArray() << none << "EUR  Euro"
-                                       << ""
-                                       << "EUR";
-    QTest::addRow("stored in small letters") << QByteArray("Currency=gbp\n") << "GBP  Pound Sterling"
-                                             << ""
-                                             << "Command1"
-                                             << "GBP";
-    QTest::addRow("back to the account's own") << QByteArray("Currency=EUR\n") << "EUR  Euro" << none << ""
-                                               << "";
-    QTest::addRow("unknown code kept as stored") << QByteArray("Currency=XAU\n") << none << ""
-                                                 << "Command1"
-                                                 << "XAU";
+    const QString currency = u"name=\"currency_code\""_s;
+    const QString sandbox = u"action=\"https://www.sandbox.paypal.com/"_s;
+    const QString shoppingUrl = u"<input type=\"hidden\" name=\"shopping_url\" value=\"http://shop/?a=1&amp;b=2\">"_s;
+    QTest::addRow("currency chosen, Save and Keep Open.") << "cboCurrency" << QByteArray() << none << "EUR  Euro"
+                                                          << "Command2"
+                                                          << "EUR" << currency << true;
+    QTest::addRow("currency chosen, Save and Close.") << "cboCurrency" << QByteArray() << none << "JPY  Japanese Yen"
+                                                      << "Command1"
+                                                      << "JPY" << currency << true;
+    QTest::addRow("currency chosen, close box") << "cboCurrency" << QByteArray() << none << "EUR  Euro"
+                                                << ""
+                                                << "EUR" << currency << true;
+    QTest::addRow("currency stored in small letters")
+        << "cboCurrency" << QByteArray("Currency=gbp\n") << "GBP  Pound Sterling"
+        << ""
+        << "Command1"
+        << "GBP" << currency << true;
+    QTest::addRow("back to the account's own currency")
+        << "cboCurrency" << QByteArray("Currency=EUR\n") << "EUR  Euro" << none << ""
+        << "" << currency << false;
+    QTest::addRow("unknown currency kept as stored") << "cboCurrency" << QByteArray("Currency=XAU\n") << none << ""
+                                                     << "Command1"
+                                                     << "XAU" << currency << false;
+    QTest::addRow("shopping URL typed, Save and Keep Open.") << "txtShoppingUrl" << QByteArray() << ""
+                                                             << "http://shop/?a=1&b=2"
+                                                             << "Command2"
+                                                             << "http://shop/?a=1&b=2" << shoppingUrl << true;
+    QTest::addRow("shopping URL replaced, close box")
+        << "txtShoppingUrl" << QByteArray("ShoppingURL=http://old/\n") << "http://old/"
+        << "http://shop/?a=1&b=2"
+        << ""
+        << "http://shop/?a=1&b=2" << shoppingUrl << true;
+    QTest::addRow("sandbox turned on, Save and Close.") << "chkSandbox" << QByteArray() << "off"
+                                                        << "on"
+                                                        << "Command1"
+                                                        << "True" << sandbox << true;
+    QTest::addRow("sandbox turned off, close box") << "chkSandbox" << QByteArray("UseSandbox=True\n") << "on"
+                                                   << "off"
+                                                   << ""
+                                                   << "False" << sandbox << false;
 }
 
-void frmOptionsTest::currencyGoesThroughEveryStep() {
+void frmOptionsTest::choicesGoThroughEveryStep() {
+    QFETCH(QString, control);
     QFETCH(QByteArray, stored);
     QFETCH(QString, shown);
     QFETCH(QString, chosen);
     QFETCH(QString, step);
     QFETCH(QString, kept);
+    QFETCH(QString, fragment);
+    QFETCH(bool, inForm);
     QVERIFY(writeIniFile(fileName(), "[Settings]\neMail=a@b.c\n" + stored));
     open();
-    auto* list = m_dialog->findChild<QComboBox*>(u"cboCurrency"_s);
-    QCOMPARE(list->count(), 25);
-    QCOMPARE(list->currentText(), shown);
+    QWidget* widget = m_dialog->findChild<QWidget*>(control);
+    QVERIFY(widget);
+    auto* list = qobject_cast<QComboBox*>(widget);
+    auto* check = qobject_cast<QCheckBox*>(widget);
+    if (list)
+        QCOMPARE(list->count(), 25);
+    const auto showing = [&] {
+        return list ? list->currentText() : check ? (check->isChecked() ? u"on"_s : u"off"_s) : box(control)->text();
+    };
+    QCOMPARE(showing(), shown);
 
-    if (!chosen.isEmpty())
-        list->setCurrentIndex(list->findText(chosen));
+    if (!chosen.isEmpty()) {
+        if (list)
+            list->setCurrentIndex(list->findText(chosen));
+        else if (check)
+            clickOn(check);
+        else
+            typeInto(box(control), chosen);
+        QCOMPARE(showing(), chosen);
+    }
     if (step.isEmpty())
         m_dialog->close();
     else
         click(step.toLatin1().constData());
 
-    QCOMPARE(m_settings.Currency, kept);
-    QCOMPARE(onDisk(fileName(), u"Settings/Currency"_s), kept);
+    const QString key = control == u"cboCurrency"  ? u"Currency"_s
+                        : control == u"chkSandbox" ? u"UseSandbox"_s
+                                                   : u"ShoppingURL"_s;
+    QCOMPARE(onDisk(fileName(), u"Settings/"_s + key), kept);
     const QString form = velmora::BuildButtonForm(velmora::CartItem{}, m_settings);
-    QCOMPARE(form.contains(u"name=\"currency_code\""_s), kept == u"EUR"_s || kept == u"JPY"_s || kept == u"GBP"_s);
+    QVERIFY2(form.contains(fragment) == inForm, qPrintable(form));
 }
 
 QTEST_MAIN(frmOptionsTest)
