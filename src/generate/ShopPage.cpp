@@ -46,9 +46,12 @@ QString buyerPrice(const CartItem& item, const MerchantSettings& settings, const
     // The reader's own currency by its sign ("5,00 €"), any other by its code ("EUR 5.00").
     if (locale.currencySymbol(QLocale::CurrencyIsoCode) == code)
         return locale.toCurrencyString(value, locale.currencySymbol(), decimals);
+    // Some locales (C among them) write the code against the number; it reads as one word unless set apart.
     QString price = locale.toCurrencyString(value, code.toString(), decimals);
-    if (price.startsWith(code)) // set against the number, as a sign would be
+    if (price.startsWith(code) && !price.at(code.size()).isSpace())
         price.insert(code.size(), QChar(0xa0));
+    else if (price.endsWith(code) && !price.at(price.size() - code.size() - 1).isSpace())
+        price.insert(price.size() - code.size(), QChar(0xa0));
     return price;
 }
 

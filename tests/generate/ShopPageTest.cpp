@@ -124,6 +124,8 @@ void ShopPageTest::priceAsABuyerReadsIt_data() {
     QTest::addRow("the reader's own currency by its sign")
         << u"1.234,5"_s << u"EUR"_s << german << u"1.234,50\u00a0€"_s;
     QTest::addRow("another currency by its code") << u"5"_s << u"eur"_s << english << u"EUR\u00a05.00"_s;
+    QTest::addRow("a code the locale writes against the number")
+        << u"12.5"_s << u"EUR"_s << QLocale::c() << u"12.50\u00a0EUR"_s;
     QTest::addRow("whole units") << u"1234,5"_s << u"JPY"_s << german << u"1.235\u00a0JPY"_s;
     QTest::addRow("no number: as it goes out") << u"ask us"_s << QString() << english << u"ask us"_s;
     QTest::addRow("no price: no line") << QString() << u"USD"_s << english << QString();
