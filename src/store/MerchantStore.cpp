@@ -8,22 +8,14 @@ namespace velmora {
 
 MerchantSettings loadMerchantSettings(const SettingsStore& store) {
     MerchantSettings settings;
-    for (const SettingKey& key : merchantKeys()) {
-        if (const auto* flag = std::get_if<bool MerchantSettings::*>(&key.merchantField))
-            settings.** flag = std::get<bool>(readValue(store, key));
-        else
-            settings.*std::get<QString MerchantSettings::*>(key.merchantField) = readText(store, key);
-    }
+    for (const SettingKey& key : merchantKeys())
+        setFieldValue(settings, key.merchantField, readValue(store, key));
     return settings;
 }
 
 bool saveMerchantSettings(SettingsStore& store, const MerchantSettings& settings) {
-    for (const SettingKey& key : merchantKeys()) {
-        if (const auto* flag = std::get_if<bool MerchantSettings::*>(&key.merchantField))
-            writeValue(store, key, settings.**flag);
-        else
-            writeValue(store, key, settings.*std::get<QString MerchantSettings::*>(key.merchantField));
-    }
+    for (const SettingKey& key : merchantKeys())
+        writeValue(store, key, fieldValue(settings, key.merchantField));
     return store.commit();
 }
 

@@ -2,6 +2,7 @@
 
 #include "model/MerchantAccount.h"
 #include "model/MerchantSettings.h"
+#include "store/MerchantField.h"
 #include "store/StoredValue.h"
 
 #include <QLatin1StringView>
@@ -9,9 +10,6 @@
 #include <variant>
 
 namespace velmora {
-
-// The field of MerchantSettings a merchant key fills: a text, or the flag of a Boolean key.
-using MerchantField = std::variant<std::monostate, QString MerchantSettings::*, bool MerchantSettings::*>;
 
 // One stored value: where it lives, how it converts, what an absent key reads as, and for a merchant key the field
 // of MerchantSettings it fills.

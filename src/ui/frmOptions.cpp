@@ -2,6 +2,7 @@
 
 #include "model/CartCurrency.h"
 #include "model/MerchantSettings.h"
+#include "store/MerchantField.h"
 #include "store/MerchantStore.h"
 #include "store/SettingsStore.h"
 #include "ui/AccessibleName.h"
@@ -20,8 +21,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <variant>
-
 using velmora::MerchantSettings;
 
 using velmora::fromTwips;
@@ -31,9 +30,6 @@ namespace {
 
 enum class Kind { TextBox, CurrencyList, CheckBox };
 
-// The setting a row edits: a text, or a flag.
-using Field = std::variant<QString MerchantSettings::*, bool MerchantSettings::*>;
-
 // The dialog's rows, top to bottom: a caption, and the control that edits a merchant setting. A check box carries
 // its caption itself and has no label. The controls take the focus in this order.
 struct Row {
@@ -41,7 +37,7 @@ struct Row {
     const char* caption;
     Kind kind;
     const char* control;
-    Field field;
+    velmora::MerchantField field;
 };
 
 constexpr std::size_t RowCount = 8;
@@ -65,21 +61,6 @@ constexpr int ExtraRowsTwips = static_cast<int>(RowCount - 5) * 360;
 
 // The account may be given by its merchant ID as well as by an e-mail address.
 constexpr auto EmailHint = "or your 13-character merchant ID"_L1;
-
-velmora::ValueKind kindOf(Field field) {
-    return std::holds_alternative<bool MerchantSettings::*>(field) ? velmora::ValueKind::Boolean
-                                                                   : velmora::ValueKind::Text;
-}
-
-velmora::StoredValue fieldValue(const MerchantSettings& settings, Field field) {
-    return std::visit([&settings](auto member) -> velmora::StoredValue { return settings.*member; }, field);
-}
-
-void setField(MerchantSettings& settings, Field field, const velmora::StoredValue& value) {
-    std::visit(
-        [&](auto member) { settings.*member = std::get<std::remove_cvref_t<decltype(settings.*member)>>(value); },
-        field);
-}
 
 template <typename Widget> Widget* named(Widget* widget, const char* name) {
     widget->setObjectName(QLatin1StringView(name));
@@ -126,7 +107,7 @@ frmOptions::frmOptions(velmora::SettingsStore& store, MerchantSettings& settings
     // Load step: the controls show what the store holds.
     const MerchantSettings stored = velmora::loadMerchantSettings(m_store);
     for (std::size_t i = 0; i < rows.size(); ++i)
-        velmora::setControlValue(*m_controls[i], fieldValue(stored, rows[i].field));
+        velmora::setControlValue(*m_controls[i], velmora::fieldValue(stored, rows[i].field));
     m_controls[0]->setFocus();
 }
 
@@ -194,7 +175,8 @@ void frmOptions::closeEvent(QCloseEvent* event) {
 // "Save and Keep Open." takes the button image URL too, so no visible field is left unsaved by a save.
 void frmOptions::applyControls() {
     for (std::size_t i = 0; i < rows.size(); ++i)
-        setField(m_settings, rows[i].field, velmora::controlValue(*m_controls[i], kindOf(rows[i].field)));
+        velmora::setFieldValue(m_settings, rows[i].field,
+                               velmora::controlValue(*m_controls[i], velmora::fieldKind(rows[i].field)));
     velmora::saveMerchantSettings(m_store, m_settings);
     velmora::noticeStoreProblem(m_store, this);
     emit saved();
