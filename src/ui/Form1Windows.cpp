@@ -34,14 +34,15 @@ void Form1::showSettings() {
 // the clipboard stay as they were.
 void Form1::mnuPreview_Click() {
     const QString page = velmora::BuildPreviewPage(currentItem(), m_settings, velmora::moneyLocale());
-    const QString path = velmora::previewFilePath();
-    if (const QString problem = velmora::writePreviewFile(path, page); !problem.isEmpty()) {
+    const velmora::PreviewPath preview = velmora::previewFilePath();
+    const QString problem = preview.ok() ? velmora::writePreviewFile(preview.path, page) : preview.error;
+    if (!problem.isEmpty()) {
         velmora::showMessage(
             {.text = problem, .icon = QMessageBox::Warning, .parent = this, .name = u"PreviewProblem"_s});
         return;
     }
     warnOfUnusableAccount(); // the page's buttons pay the account as a made one would
-    RunShellExecute(u"Open"_s, path, u"0"_s, u"0"_s, 1);
+    RunShellExecute(u"Open"_s, preview.path, u"0"_s, u"0"_s, 1);
 }
 
 void Form1::mnuAbout_Click() {

@@ -49,6 +49,10 @@ private slots:
     void previewOpensAPrivatePageInTheBrowser();
     void previewThatCannotBeWrittenIsToldOnce_data();
     void previewThatCannotBeWrittenIsToldOnce();
+    void previewWithoutARuntimeFolderStaysOutOfSharedOnes_data();
+    void previewWithoutARuntimeFolderStaysOutOfSharedOnes();
+    void previewRefusesACacheFolderOthersCouldEnter_data();
+    void previewRefusesACacheFolderOthersCouldEnter();
 
 private:
     QString storeFile() const { return m_dir->filePath(u"config/Trevanto.ini"_s); }
@@ -57,11 +61,14 @@ private:
     QString code() const { return find<QPlainTextEdit>(u"txtCode"_s)->toPlainText(); }
     // Saves the options dialog with the box or check box changed as given.
     void saveOptions(const QString& control, const QString& text = {});
+    // Without a runtime folder the page goes into the cache folder, here the test's own.
+    QString withoutRuntimeFolder();
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<DialogAnswers> m_dialogs;
     std::unique_ptr<Form1> m_window;
     QByteArray m_runtimeDir;
+    std::optional<QByteArray> m_cacheHome;
 };
 
 void Form1MakeTest::init() {
@@ -74,10 +81,12 @@ void Form1MakeTest::init() {
 }
 
 void Form1MakeTest::cleanup() {
+    qputenv("XDG_RUNTIME_DIR", m_runtimeDir);
+    if (m_cacheHome)
+        qputenv("XDG_CACHE_HOME", *std::exchange(m_cacheHome, std::nullopt));
     m_window.reset();
     QCOMPARE(m_dialogs->problems(), QString());
     m_dialogs.reset();
-    qputenv("XDG_RUNTIME_DIR", m_runtimeDir);
 }
 
 // Not a first start, so no prompt comes between the window and the test.
@@ -274,6 +283,96 @@ void Form1MakeTest::previewThatCannotBeWrittenIsToldOnce() {
     QVERIFY2(m_dialogs->texts[0].contains(u'"' + page + u"\": "_s), qPrintable(m_dialogs->texts[0]));
     QCOMPARE(code(), u"earlier output"_s);
     QCOMPARE(readIniFile(other), QByteArray("x"));
+}
+
+QString Form1MakeTest::withoutRuntimeFolder() {
+    qunsetenv("XDG_RUNTIME_DIR");
+    m_cacheHome = qgetenv("XDG_CACHE_HOME");
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(m_dir->filePath(u"cache"_s)));
+    return m_dir->filePath(u"cache/velmora"_s);
+}
+
+// Runs the command as a second user, the way another person logged in on the machine would.
+// The command's "$1" and "$2" are the arguments.
+static bool runAsAnotherUser(const QString& command, const QString& first, const QString& second) {
+    return QProcess::execute(u"setpriv"_s, {u"--reuid=65534"_s, u"--regid=65534"_s, u"--clear-groups"_s, u"--"_s,
+                                            u"/bin/sh"_s, u"-c"_s, command, u"sh"_s, first, second}) == 0;
+}
+
+void Form1MakeTest::previewWithoutARuntimeFolderStaysOutOfSharedOnes_data() {
+    QTest::addColumn<QString>("planted"); // by another user, at the name the page once had in the shared folder
+    QTest::addColumn<int>("folderMode");  // of a cache folder of the user's own made earlier; 0: none yet
+
+    QTest::addRow("a link to the user's file") << u"ln -s \"$1\" \"$2\""_s << 0755;
+    QTest::addRow("an empty file of theirs") << u": > \"$2\""_s << 0;
+}
+
+void Form1MakeTest::previewWithoutARuntimeFolderStaysOutOfSharedOnes() {
+    QFETCH(QString, planted);
+    QFETCH(int, folderMode);
+    if (::geteuid() != 0)
+        QSKIP("Acting as a second user needs root (setpriv); run the tests as root to see the shared folder kept out.");
+    const QString folder = withoutRuntimeFolder();
+    if (folderMode != 0) {
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(::chmod(QFile::encodeName(folder).constData(), mode_t(folderMode)) == 0);
+    }
+    const QString victim = m_dir->filePath(u"accounts.txt"_s);
+    QVERIFY(writeIniFile(victim, "the user's own"));
+    const QString shared = QDir::temp().filePath(u"velmora-preview.html"_s);
+    QFile::remove(shared);
+    QVERIFY(runAsAnotherUser(planted, victim, shared));
+    const auto removePlanted = qScopeGuard([shared] { QFile::remove(shared); });
+    // The planted name itself, never what a link points to.
+    const auto plantedStatus = [&shared] {
+        struct stat status {};
+        ::lstat(QFile::encodeName(shared).constData(), &status);
+        return std::tuple(status.st_ino, status.st_mode, status.st_uid, status.st_size, status.st_mtim.tv_nsec);
+    };
+    const auto before = plantedStatus();
+    QCOMPARE(std::get<2>(before), 65534u);
+    start("eMail=shop@example.com\n");
+    const StandInOpener opener(m_dir->path());
+
+    choose(*m_window, u"mnuPreview"_s);
+    QTRY_VERIFY(!opener.opened().isEmpty());
+    QCOMPARE(opener.opened().trimmed(), QUrl::fromLocalFile(folder + u"/velmora-preview.html"_s).toString());
+    QCOMPARE(m_dialogs->texts, QStringList());
+    struct stat status {};
+    QCOMPARE(::stat(QFile::encodeName(folder).constData(), &status), 0);
+    QCOMPARE(status.st_mode & 0777, 0700u);
+    QCOMPARE(readIniFile(victim), QByteArray("the user's own"));
+    QVERIFY(plantedStatus() == before);
+}
+
+void Form1MakeTest::previewRefusesACacheFolderOthersCouldEnter_data() {
+    QTest::addColumn<bool>("link"); // else a folder that belongs to another user
+
+    QTest::addRow("the folder is a link") << true;
+    QTest::addRow("the folder belongs to another user") << false;
+}
+
+void Form1MakeTest::previewRefusesACacheFolderOthersCouldEnter() {
+    QFETCH(bool, link);
+    if (!link && ::geteuid() != 0)
+        QSKIP("Giving a folder to another user needs root.");
+    const QString folder = withoutRuntimeFolder();
+    const QString elsewhere = m_dir->filePath(u"elsewhere"_s);
+    QVERIFY(QDir().mkpath(elsewhere));
+    QVERIFY(QDir().mkpath(m_dir->filePath(u"cache"_s)));
+    if (link)
+        QVERIFY(QFile::link(elsewhere, folder));
+    else
+        QVERIFY(QDir().mkpath(folder) && ::chown(QFile::encodeName(folder).constData(), 65534, 65534) == 0);
+    start("eMail=shop@example.com\n");
+    const StandInOpener opener(m_dir->path());
+
+    m_dialogs->answerMessage(QMessageBox::Ok);
+    choose(*m_window, u"mnuPreview"_s);
+    QCOMPARE(m_dialogs->texts.size(), 1);
+    QVERIFY2(m_dialogs->texts[0].contains(QDir::toNativeSeparators(folder)), qPrintable(m_dialogs->texts[0]));
+    QVERIFY(QDir(link ? elsewhere : folder).isEmpty());
+    QCOMPARE(opener.opened(), QString());
 }
 
 QTEST_MAIN(Form1MakeTest)

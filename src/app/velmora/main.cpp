@@ -20,7 +20,9 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", qPrintable(reason));
         return 1;
     }
+    velmora::DisplayConnectionGuard displayGuard;
     QApplication app(argc, argv);
+    displayGuard.connected();
     QCommandLineParser parser;
     parser.addHelpOption();
     parser.addOption({QStringLiteral("version"), QStringLiteral("Displays version information.")});
