@@ -1,5 +1,6 @@
-// The money rule, and the payment page's notation, on any text under locales that write numbers differently:
-// another decimal sign, blanks or apostrophes for grouping, a minus that is not ASCII, native digits, lakh grouping.
+// The money reading, the money rule and the payment page's notation, on any text under locales that write numbers
+// differently: another decimal sign, blanks, points or apostrophes for grouping, a minus that is not ASCII, bidi
+// marks in the signs, native digits, lakh grouping, a currency symbol of their own.
 #include "FuzzCheck.h"
 
 #include "model/MoneyText.h"
@@ -18,7 +19,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const std::array<QLocale, 9> Locales = {
+const std::array<QLocale, 12> Locales = {
     QLocale::c(),
     QLocale(QLocale::English, QLocale::UnitedStates),
     QLocale(QLocale::German, QLocale::Germany),
@@ -28,6 +29,9 @@ const std::array<QLocale, 9> Locales = {
     QLocale(QLocale::Hindi, QLocale::India),
     QLocale(QLocale::Arabic, QLocale::Egypt),
     QLocale(QLocale::Persian, QLocale::Iran),
+    QLocale(QLocale::German, QLocale::Austria),
+    QLocale(QLocale::Spanish, QLocale::Spain),
+    QLocale(QLocale::Japanese, QLocale::Japan),
 };
 
 // The first byte picks the locale and whether the rest is UTF-8 or raw UTF-16 (which reaches lone surrogates).
@@ -88,6 +92,18 @@ void checkPaymentNotation(const QString& text, const QLocale& locale, bool withC
         FUZZ_CHECK(std::abs(payment.toLongLong() * 100 - read) <= 50, details());
 }
 
+// The reading says which currency it saw, and a currency put before a number it read takes nothing away from it.
+void checkReading(const QString& text, const QLocale& locale) {
+    const velmora::MoneyReading reading = velmora::readMoneyText(text, locale);
+    const auto details = [&] {
+        return u"locale %1, text %2, currency %3"_s.arg(locale.name(), shownText(text), shownText(reading.currency));
+    };
+    FUZZ_CHECK(reading.currency.isEmpty() == reading.currencyCodes.isEmpty(), details());
+    FUZZ_CHECK(text.contains(reading.currency), details());
+    if (reading.value && reading.currency.isEmpty())
+        FUZZ_CHECK(velmora::readMoneyText(u"$ "_s + text, locale).value == reading.value, details());
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -96,6 +112,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QLocale& locale = Locales[(data[0] & 0x7F) % Locales.size()];
     const bool withCents = (data[0] & 0x7F) / Locales.size() % 2 == 0;
     const QString text = typedText(data, size);
+    checkReading(text, locale);
     checkPaymentNotation(text, locale, withCents);
     const QString result = NormalizeMoneyText(text, locale);
     const auto details = [&] {

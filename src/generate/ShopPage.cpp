@@ -3,6 +3,7 @@
 #include "generate/ButtonForm.h"
 #include "generate/CartLink.h"
 #include "generate/HtmlWriter.h"
+#include "generate/PageSafeText.h"
 #include "generate/PaymentMoney.h"
 #include "generate/ViewCart.h"
 
@@ -31,28 +32,61 @@ QString languageCode(const QLocale& locale) {
     return locale.language() == QLocale::C ? QStringLiteral("en") : QLocale::languageToCode(locale.language());
 }
 
+// Written in the locale's digits; the form's own are ASCII.
+QString inLocaleDigits(QStringView asciiDigits, const QLocale& locale) {
+    if (locale.zeroDigit() == u"0")
+        return asciiDigits.toString();
+    QString digits;
+    for (const QChar digit : asciiDigits)
+        digits += locale.toString(digit.digitValue());
+    return digits;
+}
+
+// The amount the form sends, digit for digit (a double would round a long one), grouped and with the decimal sign
+// as the locale writes numbers.
+QString localeMagnitude(QStringView amount, int decimals, const QLocale& locale) {
+    const qsizetype point = amount.indexOf(u'.');
+    const QStringView whole = point < 0 ? amount : amount.first(point);
+    bool fits = false;
+    const qulonglong wholeValue = whole.toULongLong(&fits);
+    // Beyond 64 bits no locale groups it: the digits as they go out.
+    QString magnitude = fits ? locale.toString(wholeValue) : inLocaleDigits(whole, locale);
+    if (decimals > 0) {
+        const QStringView fraction = point < 0 ? QStringView() : amount.sliced(point + 1);
+        magnitude += locale.decimalPoint();
+        magnitude += inLocaleDigits(fraction.toString().leftJustified(decimals, u'0'), locale);
+    }
+    return magnitude;
+}
+
 // The amount the payment page receives, written the way the page's reader writes money.
 QString buyerPrice(const CartItem& item, const MerchantSettings& settings, const QLocale& locale) {
     const PaymentMoney money(settings, locale);
     const QString amount = money.amount(item.Price);
-    bool isNumber = false;
-    const double value = QLocale::c().toDouble(amount, &isNumber);
-    if (!isNumber)
+    if (!isPaymentNotation(amount, money.withCents()))
         return amount; // not a number: shown as it goes out
     const int decimals = money.withCents() ? 2 : 0;
+    const bool negative = amount.startsWith(u'-');
+    // The locale places sign and currency around one unit of the same sign; the amount itself takes its place.
+    const double unit = negative ? -1 : 1;
     const QStringView code = money.currencyCode();
-    if (code.isEmpty())
-        return locale.toString(value, 'f', decimals);
-    // The reader's own currency by its sign ("5,00 €"), any other by its code ("EUR 5.00").
-    if (locale.currencySymbol(QLocale::CurrencyIsoCode) == code)
-        return locale.toCurrencyString(value, locale.currencySymbol(), decimals);
-    // Some locales (C among them) write the code against the number; it reads as one word unless set apart.
-    QString price = locale.toCurrencyString(value, code.toString(), decimals);
-    if (price.startsWith(code) && !price.at(code.size()).isSpace())
-        price.insert(code.size(), QChar(0xa0));
-    else if (price.endsWith(code) && !price.at(price.size() - code.size() - 1).isSpace())
-        price.insert(price.size() - code.size(), QChar(0xa0));
-    return price;
+    QString price;
+    if (code.isEmpty()) {
+        price = locale.toString(unit, 'f', decimals);
+    } else if (locale.currencySymbol(QLocale::CurrencyIsoCode) == code) {
+        // The reader's own currency by its sign ("5,00 €"), any other by its code ("EUR 5.00").
+        price = locale.toCurrencyString(unit, locale.currencySymbol(), decimals);
+    } else {
+        // Some locales (C among them) write the code against the number; it reads as one word unless set apart.
+        price = locale.toCurrencyString(unit, code.toString(), decimals);
+        if (price.startsWith(code) && !price.at(code.size()).isSpace())
+            price.insert(code.size(), QChar(0xa0));
+        else if (price.endsWith(code) && !price.at(price.size() - code.size() - 1).isSpace())
+            price.insert(price.size() - code.size(), QChar(0xa0));
+    }
+    const QString one = locale.toString(1.0, 'f', decimals);
+    return price.replace(price.indexOf(one), one.size(),
+                         localeMagnitude(QStringView(amount).sliced(negative ? 1 : 0), decimals, locale));
 }
 
 class PageWriter : public HtmlWriter {
@@ -111,7 +145,10 @@ public:
 
 } // namespace
 
-QString BuildPreviewPage(const CartItem& item, const MerchantSettings& settings, const QLocale& locale) {
+// Every text is made page-safe before any piece is built, so that the page's text and its forms say the same.
+QString BuildPreviewPage(const CartItem& typedItem, const MerchantSettings& typedSettings, const QLocale& locale) {
+    const CartItem item = pageSafeItem(typedItem);
+    const MerchantSettings settings = pageSafeSettings(typedSettings);
     const QString title =
         item.ItemName.isEmpty() ? QStringLiteral("Preview") : QStringLiteral("Preview: ") + item.ItemName;
     PageWriter page(1, title, locale);
@@ -121,13 +158,14 @@ QString BuildPreviewPage(const CartItem& item, const MerchantSettings& settings,
     return page.finish();
 }
 
-QString BuildCataloguePage(const QList<CartItem>& items, const MerchantSettings& settings, const QString& title,
+QString BuildCataloguePage(const QList<CartItem>& items, const MerchantSettings& typedSettings, const QString& title,
                            const QLocale& locale) {
-    const QString heading = title.isEmpty() ? QStringLiteral("Shop") : title;
+    const MerchantSettings settings = pageSafeSettings(typedSettings);
+    const QString heading = title.isEmpty() ? QStringLiteral("Shop") : pageSafeText(title);
     PageWriter page(items.size(), heading, locale);
     page.header(heading, settings);
     for (const CartItem& item : items)
-        page.item(item, settings, locale, false);
+        page.item(pageSafeItem(item), settings, locale, false);
     return page.finish();
 }
 

@@ -10,7 +10,7 @@ namespace velmora {
 
 // Complete HTML documents that show items for sale with their buttons, the View Cart button at the top. Nothing is
 // loaded from elsewhere but the payment service's button images. The locale is the one the items' money texts were
-// typed in, and the page's language.
+// typed in, and the page's language. A character no page may hold shows as U+FFFD, in the text and in the forms.
 
 // One item as the merchant's buyers would see it, under a banner saying whether its buttons take real money, with
 // its cart link when the item allows one.

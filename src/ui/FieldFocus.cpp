@@ -35,9 +35,11 @@ bool SelectOnFocus::eventFilter(QObject* watched, QEvent* event) {
 bool NormalizeOnFocusLoss::eventFilter(QObject* watched, QEvent* event) {
     auto* edit = qobject_cast<QLineEdit*>(watched);
     if (edit && movesBetweenFields(event, QEvent::FocusOut)) {
-        const QString normalized = NormalizeMoneyText(edit->text(), moneyLocale());
-        if (normalized != edit->text()) // keeps the undo history of an already tidy field
+        const QString typed = edit->text();
+        const QString normalized = NormalizeMoneyText(typed, moneyLocale());
+        if (normalized != typed) // keeps the undo history of an already tidy field
             edit->setText(normalized);
+        emit left(edit, typed);
     }
     return QObject::eventFilter(watched, event);
 }

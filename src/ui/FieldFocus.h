@@ -3,6 +3,8 @@
 #include <QLocale>
 #include <QObject>
 
+class QLineEdit;
+
 namespace velmora {
 
 // The locale the money fields are typed and shown in: the user's. The generators read the same texts in it.
@@ -26,6 +28,10 @@ class NormalizeOnFocusLoss : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;
+
+signals:
+    // After the rewrite; typed is the text the user left in the field.
+    void left(QLineEdit* field, const QString& typed);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

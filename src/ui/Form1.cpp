@@ -8,6 +8,7 @@
 #include "ui/BuiltControls.h"
 #include "ui/Dialogs.h"
 #include "ui/FieldFocus.h"
+#include "ui/StatusLine.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -40,10 +41,12 @@ CartItem Form1::currentItem() const {
 
 void Form1::cmdMakeForm_Click() {
     publish(velmora::BuildButtonForm(currentItem(), m_settings, velmora::moneyLocale()));
+    tellOfAmountsMade();
 }
 
 void Form1::cmdMakeLink_Click() {
     publish(velmora::BuildCartLink(currentItem(), m_settings, velmora::moneyLocale()));
+    tellOfAmountsMade();
 }
 
 void Form1::mnuViewCartForm_Click() {
@@ -77,7 +80,7 @@ void Form1::publish(const QString& text) {
 // in the status bar, where it neither stops the merchant nor covers a control.
 void Form1::warnOfUnusableAccount() {
     if (!velmora::isUsableMerchantAccount(m_settings.eMail))
-        m_lblAccountWarning->show();
+        m_statusLine->post(velmora::StatusLine::Account, QString(velmora::unusableAccountWarning));
 }
 
 // Blinks the notice: shown on odd ticks, hidden on even ones, done at the eleventh.

@@ -25,6 +25,7 @@ class frmOptions;
 
 namespace velmora {
 class BuiltControls;
+class StatusLine;
 } // namespace velmora
 
 // The main window: the merchant describes one item in its fields and turns it into a button form or a link.
@@ -104,6 +105,13 @@ private:
     static void setValuesVisible(OptionSetControls& set, bool visible);
     static void clearOptionSet(OptionSetControls& set);
 
+    // Form1Money.cpp: what the status line tells of the money fields, when the user leaves one and when an item's
+    // output is made.
+    void tellOfMoneyField(int field, const QString& typed);
+    void tellOfAmountsMade();
+    QString moneyNoticeOf(int field, const QString& typed) const;
+    QString moneyFieldName(int field) const;
+
     // Form1.cpp
     void cmdMakeForm_Click();
     void cmdMakeLink_Click();
@@ -149,6 +157,10 @@ private:
     bool m_loaded = false;              // the controls hold the user's item, restored by the load step
     QTimer* m_stateSaveTimer = nullptr; // runs from an edit until the user pauses
 
+    // The fields that hold money, by item field.
+    static constexpr std::array<int, 3> MoneyFields{velmora::ItemFieldIndex::Price, velmora::ItemFieldIndex::Shipping1,
+                                                    velmora::ItemFieldIndex::Shipping2};
+
     // The controls of the item, by item field, as itemControls() names them; the others by their own names.
     std::array<QWidget*, velmora::ItemFieldCount> m_itemControls{};
     std::array<OptionSetControls, 2> m_sets;
@@ -159,7 +171,7 @@ private:
     QPlainTextEdit* m_txtCode = nullptr;
     QMenu* m_mnuOpenRecent = nullptr;
     QLabel* m_lblCopiedtoClipboard = nullptr;
-    QLabel* m_lblAccountWarning = nullptr;
+    velmora::StatusLine* m_statusLine = nullptr;
     QTimer* m_Timer1 = nullptr;
     QFileDialog* m_CommonDialog1 = nullptr; // created on first use, then shared by save and open
 };

@@ -1,11 +1,11 @@
 // The window's controls and menus, built from tables that mirror the layout they describe.
 #include "ui/Form1.h"
 
-#include "model/MerchantAccount.h"
 #include "ui/AccessibleName.h"
 #include "ui/BuiltControls.h"
 #include "ui/ControlValues.h"
 #include "ui/ItemControls.h"
+#include "ui/StatusLine.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -534,15 +534,11 @@ void Form1::buildMenus(BuiltControls& built) {
 // A line under the layout for what the merchant should know without being stopped; the window grows by it, so it
 // covers no control.
 void Form1::buildStatusBar(BuiltControls& built) {
-    auto* warning = new QLabel(QString(unusableAccountWarning), this);
-    warning->setObjectName(QStringLiteral("lblAccountWarning"));
-    QPalette palette = warning->palette();
-    palette.setColor(QPalette::WindowText, QColor(192, 0, 0));
-    warning->setPalette(palette);
-    warning->hide();
-    built.add(*warning);
+    auto* line = new StatusLine(this);
+    line->setObjectName(QStringLiteral("lblStatusLine"));
+    built.add(*line);
     // A permanent widget: the bar's passing messages, such as a menu command's tip, never hide it.
-    statusBar()->addPermanentWidget(warning, 1);
+    statusBar()->addPermanentWidget(line, 1);
     statusBar()->setSizeGripEnabled(false);
     resize(width(), height() + statusBar()->sizeHint().height());
 }

@@ -8,11 +8,11 @@
 #include "ui/HelpPage.h"
 #include "ui/PreviewFile.h"
 #include "ui/ShellExecute.h"
+#include "ui/StatusLine.h"
 #include "ui/frmAbout.h"
 #include "ui/frmOptions.h"
 
 #include <QDir>
-#include <QLabel>
 
 using namespace Qt::StringLiterals;
 
@@ -27,7 +27,7 @@ void Form1::showSettings() {
     const QString title = u"Velmora for the Paypal Shopping Cart System."_s;
     setWindowTitle(m_settings.UseSandbox ? title + u" (sandbox: test payments only)"_s : title);
     if (velmora::isUsableMerchantAccount(m_settings.eMail))
-        m_lblAccountWarning->hide();
+        m_statusLine->drop(velmora::StatusLine::Account);
 }
 
 // The item's page is written where only the user can read it, then opened as the help page is. The code box and
@@ -41,7 +41,9 @@ void Form1::mnuPreview_Click() {
             {.text = problem, .icon = QMessageBox::Warning, .parent = this, .name = u"PreviewProblem"_s});
         return;
     }
-    warnOfUnusableAccount(); // the page's buttons pay the account as a made one would
+    // The page's buttons pay the account, and charge the amounts, as made ones would.
+    warnOfUnusableAccount();
+    tellOfAmountsMade();
     RunShellExecute(u"Open"_s, preview.path, u"0"_s, u"0"_s, 1);
 }
 

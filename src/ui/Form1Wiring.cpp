@@ -5,6 +5,7 @@
 #include "ui/ControlValues.h"
 #include "ui/FieldFocus.h"
 #include "ui/ItemControls.h"
+#include "ui/StatusLine.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -15,6 +16,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+
+#include <algorithm>
 
 using namespace velmora;
 
@@ -48,7 +51,7 @@ void Form1::takeControls(const BuiltControls& built) {
     m_mnuMakeLink = &built.get<QAction>(QStringLiteral("mnuMakeLink"));
     m_txtCode = &built.get<QPlainTextEdit>(QStringLiteral("txtCode"));
     m_lblCopiedtoClipboard = &built.get<QLabel>(QStringLiteral("lblCopiedtoClipboard"));
-    m_lblAccountWarning = &built.get<QLabel>(QStringLiteral("lblAccountWarning"));
+    m_statusLine = &built.get<StatusLine>(QStringLiteral("lblStatusLine"));
     m_mnuOpenRecent = &built.get<QMenu>(QStringLiteral("mnuOpenRecent"));
 }
 
@@ -97,6 +100,13 @@ void Form1::wireEvents(const BuiltControls& built) {
             m_itemControls[row.field]->installEventFilter(selectOnFocus);
     }
     auto* normalizeOnFocusLoss = new NormalizeOnFocusLoss(this);
-    for (int field : {ItemFieldIndex::Price, ItemFieldIndex::Shipping1, ItemFieldIndex::Shipping2})
+    for (int field : MoneyFields) {
         m_itemControls[field]->installEventFilter(normalizeOnFocusLoss);
+        // What the status line says of the field's text holds until the text changes, by the user or by code.
+        onValueChanged(*m_itemControls[field], this, [this, field] { m_statusLine->drop(field); });
+    }
+    connect(normalizeOnFocusLoss, &NormalizeOnFocusLoss::left, this, [this](QLineEdit* edit, const QString& typed) {
+        const auto field = std::find(m_itemControls.begin(), m_itemControls.end(), edit);
+        tellOfMoneyField(int(field - m_itemControls.begin()), typed);
+    });
 }

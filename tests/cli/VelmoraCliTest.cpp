@@ -5,10 +5,12 @@
 #include "generate/ViewCart.h"
 #include "model/MerchantAccount.h"
 #include "store/ItemFile.h"
+#include "store/ItemRecordCodec.h"
 #include "store/MerchantStore.h"
 #include "store/SettingKeys.h"
 #include "store/SettingsStore.h"
 #include "support/ItemRecords.h"
+#include "support/TypedMoney.h"
 
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -127,6 +129,8 @@ private slots:
     void warnsOfAnAccountNoPaymentReaches();
     void readsPricesInTheLocaleAndCurrencyGiven_data();
     void readsPricesInTheLocaleAndCurrencyGiven();
+    void readsMoneyAsMerchantsTypeIt_data();
+    void readsMoneyAsMerchantsTypeIt();
     void refusesAndPrintsNothing_data();
     void refusesAndPrintsNothing();
     void refusesSettingsItCannotRead_data();
@@ -436,6 +440,29 @@ void VelmoraCliTest::readsPricesInTheLocaleAndCurrencyGiven() {
     QVERIFY2(link.out.contains(
                  u"&amount=%1%2&shipping=%3&shipping2=%4&"_s.arg(expected[0], currency, expected[2], expected[3])),
              qPrintable(link.out));
+}
+
+// The rows an item file can hold: Windows-1252 has no Arabic digits, for one.
+void VelmoraCliTest::readsMoneyAsMerchantsTypeIt_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("payment");
+    for (const TypedMoney& money : TypedMoneyTexts) {
+        if (encodeItemRecord(recordWith({{ItemFieldIndex::Price, money.typed}})).ok())
+            QTest::addRow("%s, %s", money.locale, money.what) << money.locale << money.typed << money.payment;
+    }
+}
+
+void VelmoraCliTest::readsMoneyAsMerchantsTypeIt() {
+    QFETCH(QString, locale);
+    QFETCH(QString, typed);
+    QFETCH(QString, payment);
+    const QString file = m_dir.filePath(u"typed.tqf"_s);
+    writeItem(file, recordWith({{ItemFieldIndex::Price, typed}}));
+
+    const CliRun form = run({u"form"_s, u"--locale"_s, locale, file}, *m_store);
+    QCOMPARE(form.exit, int(CliExit::Done));
+    QVERIFY2(form.out.contains(uR"(name="amount" value="%1">)"_s.arg(payment)), qPrintable(form.out));
 }
 
 void VelmoraCliTest::refusesAndPrintsNothing_data() {

@@ -22,13 +22,12 @@ int main(int argc, char** argv) {
     if (argc != 2 || !QDir().mkpath(QString::fromLocal8Bit(argv[1])))
         return 2;
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-    // No document can hold a carriage return or another control character but tab, line feed and form feed
-    // without a parse error; browsers still read them back, and neither the window nor an item file holds one.
+    // Besides markup, what no document may hold: control characters, noncharacters, a lone surrogate.
+    QList<std::pair<const char*, QString>> values = HostileValues;
+    values.append({"forbidden", QStringLiteral("\u0001\u007F\u009F\uFDD0\uFFFF") + QChar(0xDC00)});
     QList<CartItem> items;
     MerchantSettings settings;
-    for (const auto& [name, hostile] : HostileValues) {
-        if (hostile.contains(u'\r'))
-            continue;
+    for (const auto& [name, hostile] : values) {
         items << hostileItem(hostile);
         items.back().Option2.Kind = OptionSetKind::TextBox;
         settings = hostileSettings(hostile);

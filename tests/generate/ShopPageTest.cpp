@@ -42,6 +42,7 @@ private slots:
     void titleAndLanguage();
     void priceAsABuyerReadsIt_data();
     void priceAsABuyerReadsIt();
+    void forbiddenCharactersShowAsReplacement();
 };
 
 void ShopPageTest::preview_data() {
@@ -127,6 +128,11 @@ void ShopPageTest::priceAsABuyerReadsIt_data() {
     QTest::addRow("a code the locale writes against the number")
         << u"12.5"_s << u"EUR"_s << QLocale::c() << u"12.50\u00a0EUR"_s;
     QTest::addRow("whole units") << u"1234,5"_s << u"JPY"_s << german << u"1.235\u00a0JPY"_s;
+    QTest::addRow("beyond a double's precision")
+        << u"9007199254740993"_s << QString() << english << u"9,007,199,254,740,993.00"_s;
+    QTest::addRow("negative, in the reader's own currency") << u"-5"_s << u"EUR"_s << german << u"-5,00\u00a0€"_s;
+    QTest::addRow("in the locale's digits")
+        << u"1234.5"_s << QString() << QLocale(QLocale::Arabic, QLocale::Egypt) << u"١٬٢٣٤٫٥٠"_s;
     QTest::addRow("no number: as it goes out") << u"ask us"_s << QString() << english << u"ask us"_s;
     QTest::addRow("no price: no line") << QString() << u"USD"_s << english << QString();
 }
@@ -145,6 +151,21 @@ void ShopPageTest::priceAsABuyerReadsIt() {
     }
     QVERIFY(start > 0);
     QCOMPARE(page.sliced(start).section(u'>', 1, 1).section(u'<', 0, 0), shown);
+}
+
+// What a strict parser refuses in a document becomes U+FFFD, in the page's text and in its forms alike.
+void ShopPageTest::forbiddenCharactersShowAsReplacement() {
+    const QString forbidden = u"\u0001\r\u007F\u0085\uFDD0\uFFFE"_s + QChar(0xD800) + u"\U0001FFFF"_s;
+    const QString shown = QString(forbidden.size() - 1, QChar::ReplacementCharacter);
+    const CartItem item = named(u"Mug"_s + forbidden, u"5"_s);
+    const MerchantSettings settings = seller([&](MerchantSettings& s) { s.eMail += forbidden; });
+
+    const QString page = BuildCataloguePage({item}, settings, u"Shop"_s + forbidden);
+    QVERIFY(page.contains(u"<title>Shop"_s + shown + u"</title>"_s));
+    QVERIFY(page.contains(u"<h2>Mug"_s + shown + u"</h2>"_s));
+    QVERIFY(page.contains(u"name=\"item_name\" value=\"Mug"_s + shown + u"\""_s));
+    QVERIFY(page.contains(u"name=\"business\" value=\"SELLERID"_s + shown + u"\""_s));
+    QVERIFY(!page.contains(u"&#"_s));
 }
 
 QTEST_GUILESS_MAIN(ShopPageTest)

@@ -1,4 +1,5 @@
 #include "model/MoneyText.h"
+#include "support/TypedMoney.h"
 
 #include <QTest>
 
@@ -11,6 +12,10 @@ class MoneyTextTest : public QObject {
 private slots:
     void normalizes_data();
     void normalizes();
+    void readsMoneyAsMerchantsTypeIt_data();
+    void readsMoneyAsMerchantsTypeIt();
+    void namesTheCurrency_data();
+    void namesTheCurrency();
     void writesPaymentNotation_data();
     void writesPaymentNotation();
 };
@@ -87,6 +92,67 @@ void MoneyTextTest::normalizes() {
     QCOMPARE(NormalizeMoneyText(expected, loc), expected);
 }
 
+void MoneyTextTest::readsMoneyAsMerchantsTypeIt_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("payment");
+    for (const TypedMoney& money : TypedMoneyTexts)
+        QTest::addRow("%s, %s", money.locale, money.what)
+            << money.locale << money.typed << money.field << money.payment;
+}
+
+void MoneyTextTest::readsMoneyAsMerchantsTypeIt() {
+    QFETCH(QString, locale);
+    QFETCH(QString, typed);
+    QFETCH(QString, field);
+    QFETCH(QString, payment);
+    const QLocale loc(locale);
+    QCOMPARE(NormalizeMoneyText(typed, loc), field);
+    QCOMPARE(NormalizeMoneyText(field, loc), field);
+    QCOMPARE(paymentAmountText(typed, loc), payment);
+}
+
+void MoneyTextTest::namesTheCurrency_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("currency");
+    QTest::addColumn<QStringList>("codes");
+    QTest::addColumn<qint64>("value"); // ten-thousandths; 0 here: no number
+
+    QTest::addRow("none") << "en_US"
+                          << "5"
+                          << "" << QStringList() << Q_INT64_C(50000);
+    QTest::addRow("a dollar of many") << "de_DE"
+                                      << "$ 5"
+                                      << "$" << QStringList{"USD", "AUD", "CAD", "HKD", "MXN", "NZD", "SGD", "TWD"}
+                                      << Q_INT64_C(50000);
+    QTest::addRow("the locale's own symbol, after") << "ja_JP"
+                                                    << "500￥"
+                                                    << "￥" << QStringList{"JPY"} << Q_INT64_C(5000000);
+    QTest::addRow("the yen or the renminbi") << "en_US"
+                                             << "¥5"
+                                             << "¥" << QStringList{"JPY", "CNY"} << Q_INT64_C(50000);
+    QTest::addRow("a code in any case, inside the sign") << "en_US"
+                                                         << "-gbp5"
+                                                         << "gbp" << QStringList{"GBP"} << Q_INT64_C(-50000);
+    QTest::addRow("a code the cart does not take") << "en_US"
+                                                   << "5 XYZ"
+                                                   << "" << QStringList() << Q_INT64_C(0);
+}
+
+void MoneyTextTest::namesTheCurrency() {
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    QFETCH(QString, currency);
+    QFETCH(QStringList, codes);
+    QFETCH(qint64, value);
+    const velmora::MoneyReading reading = velmora::readMoneyText(text, QLocale(locale));
+    QCOMPARE(reading.currency, currency);
+    QCOMPARE(reading.currencyCodes, codes);
+    QCOMPARE(reading.value.value_or(0), value);
+}
+
 void MoneyTextTest::writesPaymentNotation_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<bool>("withCents");
@@ -104,6 +170,8 @@ void MoneyTextTest::writesPaymentNotation_data() {
     QTest::addRow("half a cent away from zero") << en << true << "-0.005" << "-0.01";
     QTest::addRow("tiny negative is plain zero") << en << false << "-0.4" << "0";
     QTest::addRow("whole units, tie away from zero") << en << false << "-2.5" << "-3";
+    QTest::addRow("whole units from payment notation with a decimal") << de << false << "2.5" << "3";
+    QTest::addRow("whole units from payment notation with cents") << de << false << "1.50" << "2";
     QTest::addRow("locale's own minus") << "sv_SE" << true << "\u22122,5" << "-2.50";
     QTest::addRow("largest value in whole units") << en << false << "922337203685477.5807" << "922337203685478";
     QTest::addRow("no number stays as typed") << en << true << "abc" << "abc";

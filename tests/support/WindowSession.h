@@ -39,6 +39,15 @@ inline void choose(Form1& window, const QString& name) {
         action->trigger();
 }
 
+// Types the text key by key, any character at all: QTest::keyClicks knows Latin-1 alone.
+inline void typeKeys(QWidget* widget, const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype width = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, text.sliced(i, width), Qt::NoModifier);
+        i += width - 1;
+    }
+}
+
 // Clicks into the box, selects what it holds and types over it; an empty text clears the box.
 inline void typeInto(QLineEdit* edit, const QString& text) {
     QVERIFY(edit && edit->isVisible() && edit->isEnabled());
@@ -48,7 +57,7 @@ inline void typeInto(QLineEdit* edit, const QString& text) {
     if (text.isEmpty())
         QTest::keyClick(edit, Qt::Key_Delete);
     else
-        QTest::keyClicks(edit, text);
+        typeKeys(edit, text);
     QCOMPARE(edit->text(), text);
 }
 

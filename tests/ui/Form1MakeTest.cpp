@@ -46,6 +46,9 @@ private slots:
     void makeLinkFollowsTheLinkButton_data();
     void makeLinkFollowsTheLinkButton();
     void accountWarningStaysUntilAUsableEmailIsSaved();
+    void statusLineTellsOfTheMoneyTyped_data();
+    void statusLineTellsOfTheMoneyTyped();
+    void statusLineShowsTheNewest();
     void previewOpensAPrivatePageInTheBrowser();
     void previewThatCannotBeWrittenIsToldOnce_data();
     void previewThatCannotBeWrittenIsToldOnce();
@@ -59,6 +62,16 @@ private:
     void start(const QByteArray& settings);
     template <class Control> Control* find(const QString& name) const { return m_window->findChild<Control*>(name); }
     QString code() const { return find<QPlainTextEdit>(u"txtCode"_s)->toPlainText(); }
+    // What the status line shows; empty while it is hidden.
+    QString statusLine() const {
+        auto* line = find<QLabel>(u"lblStatusLine"_s);
+        return line->isVisible() ? line->text() : QString();
+    }
+    // Types into the money field and leaves it for the code box.
+    void typeAndLeave(const QString& field, const QString& text) {
+        typeInto(find<QLineEdit>(field), text);
+        QTest::mouseClick(find<QPlainTextEdit>(u"txtCode"_s), Qt::LeftButton);
+    }
     // Saves the options dialog with the box or check box changed as given.
     void saveOptions(const QString& control, const QString& text = {});
     // Without a runtime folder the page goes into the cache folder, here the test's own.
@@ -181,9 +194,10 @@ void Form1MakeTest::makeCommandsPublishTheirText() {
     QCOMPARE(QGuiApplication::clipboard()->text(), expected[command]);
     QVERIFY(find<QTimer>(u"Timer1"_s)->isActive());
 
-    auto* warning = find<QLabel>(u"lblAccountWarning"_s);
+    auto* warning = find<QLabel>(u"lblStatusLine"_s);
     QCOMPARE(warning->isVisible(), warned);
-    QCOMPARE(warning->text(), QString(velmora::unusableAccountWarning));
+    if (warned)
+        QCOMPARE(warning->text(), QString(velmora::unusableAccountWarning));
     // Below the whole layout, which keeps its full height.
     QWidget* client = m_window->centralWidget();
     QVERIFY(client->height() >= velmora::fromTwips(6090));
@@ -212,7 +226,7 @@ void Form1MakeTest::makeLinkFollowsTheLinkButton() {
 
 void Form1MakeTest::accountWarningStaysUntilAUsableEmailIsSaved() {
     start({});
-    auto* warning = find<QLabel>(u"lblAccountWarning"_s);
+    auto* warning = find<QLabel>(u"lblStatusLine"_s);
     QVERIFY(!warning->isVisible());
     choose(*m_window, u"mnuMakeForm"_s);
     QVERIFY(warning->isVisible());
@@ -223,6 +237,78 @@ void Form1MakeTest::accountWarningStaysUntilAUsableEmailIsSaved() {
     QVERIFY(!warning->isVisible());
     choose(*m_window, u"mnuMakeLink"_s);
     QVERIFY(!warning->isVisible());
+}
+
+void Form1MakeTest::statusLineTellsOfTheMoneyTyped_data() {
+    QTest::addColumn<QByteArray>("currency"); // its line in the store, if any
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("told"); // empty: nothing, and the line stays hidden
+
+    // clang-format off
+    const QString price = u"txtPrice"_s;
+    QTest::addRow("no number") << QByteArray() << price << u"abc"_s
+        << u"Price: \"abc\" holds no number and became 0.00"_s;
+    QTest::addRow("no number in a shipping field") << QByteArray() << u"txtShipping1"_s << u"x"_s
+        << u"Shipping (1st): \"x\" holds no number and became 0.00"_s;
+    QTest::addRow("negative") << QByteArray() << u"txtShippingAdd"_s << u"(2)"_s
+        << u"Shipping (add. items): \"(2)\" is negative, and the payment page takes no negative amount"_s;
+    QTest::addRow("another currency than the merchant's") << QByteArray("Currency=usd\n") << price << u"€5"_s
+        << u"Price: \"€5\" names another currency: the button charges in USD"_s;
+    QTest::addRow("a symbol that may be the merchant's") << QByteArray("Currency=CAD\n") << price << u"$5"_s
+        << QString();
+    QTest::addRow("another currency than the locale's") << QByteArray() << price << u"5 €"_s
+        << u"Price: \"5 €\" names another currency: the button charges in your account's own"_s;
+    QTest::addRow("the locale's own") << QByteArray() << price << u"5 USD"_s << QString();
+    QTest::addRow("negative, in another currency") << QByteArray("Currency=EUR\n") << price << u"-$5"_s
+        << u"Price: \"-$5\" is negative, and the payment page takes no negative amount; "
+           u"\"-$5\" names another currency: the button charges in EUR"_s;
+    QTest::addRow("a price of nothing") << QByteArray() << price << u"0.001"_s
+        << u"Price: the buyer would pay nothing"_s;
+    QTest::addRow("an empty price") << QByteArray() << price << QString() << u"Price: the buyer would pay nothing"_s;
+    QTest::addRow("free shipping") << QByteArray() << u"txtShipping1"_s << u"0"_s << QString();
+    QTest::addRow("an ordinary price") << QByteArray() << price << u"7"_s << QString();
+    // clang-format on
+}
+
+void Form1MakeTest::statusLineTellsOfTheMoneyTyped() {
+    QFETCH(QByteArray, currency);
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, told);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
+    start("eMail=shop@example.com\n" + currency);
+    typeAndLeave(field, typed);
+    QTRY_COMPARE(statusLine(), told);
+}
+
+// The newest message shows; a field's goes when its text changes, and the account warning comes back last.
+void Form1MakeTest::statusLineShowsTheNewest() {
+    start({});
+    const QString account(velmora::unusableAccountWarning);
+    const QString noNumber = u"Price: \"abc\" holds no number and became 0.00"_s;
+    choose(*m_window, u"mnuMakeForm"_s);
+    QCOMPARE(statusLine(), account);
+    typeAndLeave(u"txtPrice"_s, u"abc"_s);
+    QTRY_COMPARE(statusLine(), noNumber);
+    typeAndLeave(u"txtShipping1"_s, u"-1"_s);
+    QTRY_VERIFY(statusLine().startsWith(u"Shipping (1st): \"-1\" is negative"_s));
+
+    typeInto(find<QLineEdit>(u"txtShipping1"_s), u"1"_s);
+    QCOMPARE(statusLine(), noNumber);
+    typeInto(find<QLineEdit>(u"txtPrice"_s), u"5"_s);
+    QCOMPARE(statusLine(), account);
+
+    // Emptied without leaving the field, then made: told all the same.
+    choose(*m_window, u"mnuNew"_s);
+    QCOMPARE(statusLine(), account);
+    choose(*m_window, u"mnuMakeLink"_s);
+    QCOMPARE(statusLine(), u"Price: the buyer would pay nothing"_s);
+    saveOptions(u"txtEmail"_s, u"shop@example.com"_s);
+    QCOMPARE(statusLine(), u"Price: the buyer would pay nothing"_s);
+    choose(*m_window, u"mnuViewCartForm"_s);
+    QCOMPARE(statusLine(), u"Price: the buyer would pay nothing"_s);
 }
 
 void Form1MakeTest::previewOpensAPrivatePageInTheBrowser() {

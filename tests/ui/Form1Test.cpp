@@ -4,6 +4,8 @@
 #include "generate/CartLink.h"
 #include "model/MoneyText.h"
 #include "support/DialogAnswers.h"
+#include "support/TypedMoney.h"
+#include "support/WindowSession.h"
 #include "ui/ControlValues.h"
 
 #include <QAction>
@@ -17,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QtTest>
 
@@ -51,6 +54,8 @@ private slots:
     void selectsWholeTextOnFocus();
     void normalizesMoneyOnFocusLoss_data();
     void normalizesMoneyOnFocusLoss();
+    void readsMoneyInTheUsersLocale_data();
+    void readsMoneyInTheUsersLocale();
 
     void currentItemReadsTheControls_data();
     void currentItemReadsTheControls();
@@ -590,6 +595,30 @@ void Form1Test::normalizesMoneyOnFocusLoss() {
     QTest::mouseClick(find("txtCode"), Qt::LeftButton);
     QTRY_VERIFY(!field->hasFocus());
     QCOMPARE(field->text(), normalized ? velmora::NormalizeMoneyText(typed) : typed);
+}
+
+void Form1Test::readsMoneyInTheUsersLocale_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("field");
+    for (const TypedMoney& money : TypedMoneyTexts)
+        QTest::addRow("%s, %s", money.locale, money.what) << money.locale << money.typed << money.field;
+}
+
+void Form1Test::readsMoneyInTheUsersLocale() {
+    QFETCH(QString, locale);
+    QFETCH(QString, typed);
+    QFETCH(QString, field);
+    QLocale::setDefault(QLocale(locale));
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
+
+    auto* price = find<QLineEdit>("txtPrice");
+    QTest::mouseClick(price, Qt::LeftButton);
+    QTRY_VERIFY(price->hasFocus());
+    typeKeys(price, typed);
+    QTest::mouseClick(find("txtCode"), Qt::LeftButton);
+    QTRY_VERIFY(!price->hasFocus());
+    QCOMPARE(price->text(), field);
 }
 
 void Form1Test::currentItemReadsTheControls_data() {
