@@ -12,7 +12,7 @@
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
-using velmora::ItemFieldIndex::ItemName;
+using velmora::ItemValueId::ItemName;
 
 // Item files from outside the window (the command line, drops), the File menu's keys, recent files and Quit.
 class Form1DesktopTest : public QObject {
