@@ -1,5 +1,7 @@
 #include "store/ItemFile.h"
 
+#include "store/FileOwnership.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -62,6 +64,8 @@ ItemSaveResult writeItemFile(const QString& path, const ItemRecord& record) {
         return {couldNotSave(path, file.errorString())};
     if (ItemSaveResult written = writeItemBytes(file, encoded.bytes); !written.ok())
         return written; // the unfinished copy goes with `file`; the old file was never touched
+    if (const QString reason = keepOwnerAndMode(file); !reason.isEmpty())
+        return {couldNotSave(path, reason)};
     if (!file.commit())
         return {couldNotSave(path, file.errorString())};
     return {};

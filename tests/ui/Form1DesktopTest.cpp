@@ -27,6 +27,7 @@ private slots:
     void fileMenuKeepsItsCommandsAndGainsKeys_data();
     void fileMenuKeepsItsCommandsAndGainsKeys();
     void recentFilesComeBackNewestFirst();
+    void windowsKeepEachOthersRecentFiles();
     void quitRunsTheUnloadStep();
 
 private:
@@ -37,7 +38,8 @@ private:
         QVERIFY(writeIniFile(path(name), velmora::encodeItemRecord(recordWith({{ItemName, itemName}})).bytes));
     }
     // The texts of the File menu's recent entries, as the menu shows them when it opens.
-    QStringList recentEntries() const;
+    QStringList recentEntries() const { return recentEntriesOf(*m_window); }
+    static QStringList recentEntriesOf(Form1& window);
     void start() {
         m_window = startWindow(storeFile());
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
@@ -64,12 +66,12 @@ void Form1DesktopTest::cleanup() {
     m_window.reset();
 }
 
-QStringList Form1DesktopTest::recentEntries() const {
-    auto* file = m_window->findChild<QMenu*>(u"mnuFile"_s);
-    file->popup(m_window->geometry().center());
+QStringList Form1DesktopTest::recentEntriesOf(Form1& window) {
+    auto* file = window.findChild<QMenu*>(u"mnuFile"_s);
+    file->popup(window.geometry().center());
     file->hide();
     QStringList entries;
-    for (QAction* entry : m_window->findChild<QMenu*>(u"mnuOpenRecent"_s)->actions())
+    for (QAction* entry : window.findChild<QMenu*>(u"mnuOpenRecent"_s)->actions())
         entries << entry->text();
     return entries;
 }
@@ -189,6 +191,19 @@ void Form1DesktopTest::recentFilesComeBackNewestFirst() {
     m_window->findChild<QMenu*>(u"mnuOpenRecent"_s)->actions().at(1)->trigger();
     QCOMPARE(heldName(), u"Mug"_s);
     QCOMPARE(recentEntries().first(), "&1 " + path(u"mug.tqf"_s));
+}
+
+// Each change of the list starts from the list as the other window left it.
+void Form1DesktopTest::windowsKeepEachOthersRecentFiles() {
+    const std::unique_ptr<Form1> other = startWindow(storeFile());
+    m_window->openItemFile(path(u"mug.tqf"_s));
+    other->openItemFile(path(u"lamp.tqf"_s));
+    m_window->openItemFile(path(u"LOUD.TQF"_s));
+    other->openItemFile(path(u"mug.tqf"_s));
+
+    const QStringList newestFirst{"&1 " + path(u"mug.tqf"_s), "&2 " + path(u"LOUD.TQF"_s), "&3 " + path(u"lamp.tqf"_s)};
+    QCOMPARE(recentEntriesOf(*other), newestFirst);
+    QCOMPARE(recentEntries(), newestFirst);
 }
 
 void Form1DesktopTest::quitRunsTheUnloadStep() {

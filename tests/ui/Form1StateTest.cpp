@@ -64,6 +64,7 @@ private slots:
     void unloadWritesTheWindowBeforeClosingTheOthers();
     void storeProblemsAreToldOnce_data();
     void storeProblemsAreToldOnce();
+    void storeRepairedWhileOpenKeepsWhatTheWindowNeverSaw();
     void defaultStoreIsTheUsersOwn();
 
 private:
@@ -487,6 +488,24 @@ void Form1StateTest::storeProblemsAreToldOnce() {
     if (fault == u"read-only")
         QFile::setPermissions(QFileInfo(fileName()).absolutePath(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// The window never saw what the file holds: its unload, the save after typing and the options dialog's close
+// write only what was typed.
+void Form1StateTest::storeRepairedWhileOpenKeepsWhatTheWindowNeverSaw() {
+    QVERIFY(writeIniFile(fileName(), "[Settings]\nHasBeenRun=True\nthis line is no setting\n"_ba));
+    start();
+    QCOMPARE(m_dialogs->notices().size(), 1);
+    const QByteArray repaired = "[Settings]\nHasBeenRun=True\neMail=shop@example.com\nItemName=Mug\nchkNote=0\n"
+                                "[DropDowns]\nSet1Box1=Red\n"_ba;
+    QVERIFY(writeIniFile(fileName(), repaired));
+
+    typeInto(find<QLineEdit>(u"txtItemName"_s), u"Lamp"_s);
+    QTRY_COMPARE(onDisk(fileName(), u"Settings/ItemName"_s), u"Lamp"_s);
+    choose(*m_window, u"mnuOptions"_s);
+    closeWindow(*m_window);
+    QCOMPARE(readIniFile(fileName()), QByteArray(repaired).replace("ItemName=Mug", "ItemName=Lamp"));
+    QCOMPARE(m_dialogs->notices().size(), 1);
 }
 
 void Form1StateTest::defaultStoreIsTheUsersOwn() {
