@@ -208,7 +208,8 @@ Every file is read and checked before anything is printed. Exit status:
   2  a file cannot be read or is not an item file, an item cannot be made into a link, or the
      settings cannot be read; the reasons go to standard error and nothing is printed
 While the PayPal e-mail is not one payments can reach, a warning line goes to standard error; the
-output and the exit status stay the same.
+output and the exit status stay the same. So it does while the stored sandbox switch is neither on
+nor off, when it counts as on, and neither --sandbox nor --live is given.
 )"_s.arg(options, QLocale().name());
 }
 

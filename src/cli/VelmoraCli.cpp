@@ -103,6 +103,9 @@ int runVelmoraCli(const QStringList& arguments, const SettingsStore& store, QTex
     // Every command makes something that pays; a script's output stays as it was, only a person is told.
     if (!isUsableMerchantAccount(settings.eMail))
         err << Prefix << unusableAccountWarning << '\n' << Qt::flush;
+    // Only the stored switch can be misread; one given on the command line is what was asked for.
+    if (const QString warning = sandboxSwitchWarning(store); !warning.isEmpty() && !parsed.useSandbox)
+        err << Prefix << warning << '\n' << Qt::flush;
     return CliExit::Done;
 }
 

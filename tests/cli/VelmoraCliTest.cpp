@@ -119,6 +119,8 @@ private slots:
     void optionsReplaceSettingsOneByOne();
     void sandboxAndLiveOverTheStoredSetting_data();
     void sandboxAndLiveOverTheStoredSetting();
+    void warnsOfASandboxSwitchItCannotRead_data();
+    void warnsOfASandboxSwitchItCannotRead();
     void printsTheViewCart_data();
     void printsTheViewCart();
     void printsACataloguePage_data();
@@ -301,6 +303,32 @@ void VelmoraCliTest::sandboxAndLiveOverTheStoredSetting() {
         QCOMPARE(result.out.contains(u"https://www.sandbox.paypal.com/"_s), sandbox);
         QCOMPARE(result.out, expectedLines(command, {u"mug.tqf"_s}, settings));
     }
+}
+
+void VelmoraCliTest::warnsOfASandboxSwitchItCannotRead_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<bool>("sandbox");
+    QTest::addColumn<bool>("warns");
+
+    QTest::addRow("the stored switch") << QStringList{} << true << true;
+    QTest::addRow("--live given") << QStringList{u"--live"_s} << false << false;
+    QTest::addRow("--sandbox given") << QStringList{u"--sandbox"_s} << true << false;
+}
+
+void VelmoraCliTest::warnsOfASandboxSwitchItCannotRead() {
+    QFETCH(QStringList, options);
+    QFETCH(bool, sandbox);
+    QFETCH(bool, warns);
+    SettingsStore store(m_dir.filePath(u"misread/Trevanto.ini"_s));
+    store.saveSetting(u"Settings"_s, u"eMail"_s, StoredSettings.eMail);
+    store.saveSetting(u"Settings"_s, u"UseSandbox"_s, u"maybe"_s);
+    MerchantSettings settings{StoredSettings.eMail, {}, {}, {}, {}};
+    settings.UseSandbox = sandbox;
+
+    const CliRun result = run(QStringList{u"form"_s, u"mug.tqf"_s} + options, store);
+    QCOMPARE(result.exit, int(CliExit::Done));
+    QCOMPARE(result.out, expectedLines(u"form"_s, {u"mug.tqf"_s}, settings));
+    QCOMPARE(result.err, warns ? u"velmora-cli: "_s + sandboxSwitchWarning(store) + u'\n' : QString());
 }
 
 void VelmoraCliTest::printsTheViewCart_data() {
