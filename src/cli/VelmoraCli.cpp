@@ -8,6 +8,7 @@
 #include "model/MerchantAccount.h"
 #include "store/ItemFile.h"
 #include "store/MerchantStore.h"
+#include "store/NativeFileName.h"
 #include "store/SettingsStore.h"
 
 #include <QDir>
@@ -28,7 +29,7 @@ struct Catalogue {
 
 QString linkRefusal(const QString& file) {
     return u"Couldn't make a link for \"%1\": its option set 1 is in use, and a link carries no options; "
-           u"make a form for it instead."_s.arg(QDir::toNativeSeparators(file));
+           u"make a form for it instead."_s.arg(QDir::toNativeSeparators(readableFileName(file)));
 }
 
 // Everything is made before anything is printed, so that a script never receives half a catalogue.

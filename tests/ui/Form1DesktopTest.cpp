@@ -1,6 +1,7 @@
 #include "ui/Form1.h"
 
 #include "store/ItemRecordCodec.h"
+#include "store/NativeFileName.h"
 
 #include "support/DialogAnswers.h"
 #include "support/IniFiles.h"
@@ -11,8 +12,17 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 using velmora::ItemFieldIndex::ItemName;
+
+namespace {
+
+// An item file's name as a Latin-1 system spells "café.tqf".
+const QString Latin1Name = velmora::fileNameFromNative("caf\xE9.tqf");
+
+} // namespace
 
 // Item files from outside the window (the command line, drops), the File menu's keys, recent files and Quit.
 class Form1DesktopTest : public QObject {
@@ -59,6 +69,7 @@ void Form1DesktopTest::init() {
     writeItem(u"LOUD.TQF"_s, u"Loud"_s);
     QVERIFY(writeIniFile(path(u"bad.tqf"_s), QByteArray(37, '\xA5')));
     QVERIFY(writeIniFile(path(u"notes.txt"_s), "Mug\xA5"));
+    QCOMPARE(::symlink("mug.tqf", velmora::nativeFileName(path(Latin1Name)).constData()), 0);
     start();
 }
 
@@ -90,6 +101,9 @@ void Form1DesktopTest::opensFilesFromOutside_data() {
     QTest::addRow("two files: the first opens, the other is named")
         << false << QStringList{u"mug.tqf"_s, u"lamp.tqf"_s} << true << u"Mug"_s
         << QStringList{notOpened + u":\nDIR/lamp.tqf"_s};
+    QTest::addRow("a name that is not UTF-8")
+        << false << QStringList{Latin1Name} << true << u"Before"_s
+        << QStringList{u"Couldn't open \"DIR/caf\uFFFD.tqf\": its name is not UTF-8 text."_s};
     QTest::addRow("one dropped file") << true << QStringList{u"mug.tqf"_s} << true << u"Mug"_s << QStringList{};
     QTest::addRow("an upper-case suffix") << true << QStringList{u"LOUD.TQF"_s} << true << u"Loud"_s << QStringList{};
     QTest::addRow("three dropped files") << true << QStringList{u"lamp.tqf"_s, u"mug.tqf"_s, u"LOUD.TQF"_s} << true
