@@ -1,6 +1,7 @@
 // A typed value through the store and its file: whatever text a settings line can hold, saved under whatever
 // spelling of a key, reads back unchanged after a restart, and booleans and check-box states read as their
-// conversions say. A text no line holds is refused by name and never reaches the file.
+// conversions say (a text that converts to neither reads as its key's misread text, or its default). A text no line
+// holds is refused by name and never reaches the file.
 #include "FuzzCheck.h"
 #include "StoreKeys.h"
 
@@ -26,16 +27,17 @@ QString spelledAs(QLatin1StringView name, std::uint8_t pattern) {
 
 void checkTypedReads(const SettingsStore& store, const SettingKey& key, const QString& text, const QString& details) {
     const StoredValue value = readValue(store, key);
+    const QString misread = key.misreadText.isEmpty() ? key.defaultText : key.misreadText;
     switch (key.kind) {
     case ValueKind::Text:
         break;
     case ValueKind::Boolean:
-        FUZZ_CHECK(std::get<bool>(value) == booleanFromText(text).value_or(*booleanFromText(key.defaultText)), details);
+        FUZZ_CHECK(std::get<bool>(value) == booleanFromText(text).value_or(*booleanFromText(misread)), details);
         break;
     case ValueKind::CheckBox: {
         const int state = std::get<int>(value);
         FUZZ_CHECK(state >= 0 && state <= 2, details);
-        FUZZ_CHECK(state == checkBoxFromText(text).value_or(*checkBoxFromText(key.defaultText)), details);
+        FUZZ_CHECK(state == checkBoxFromText(text).value_or(*checkBoxFromText(misread)), details);
         break;
     }
     }

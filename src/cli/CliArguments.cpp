@@ -1,6 +1,7 @@
 #include "cli/CliArguments.h"
 
 #include "model/CartCurrency.h"
+#include "store/NativeFileName.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
@@ -60,8 +61,14 @@ constexpr auto CommandNames = "form, link, view-cart-form, view-cart-link or pag
 
 CliArguments usageError(const QString& message) {
     CliArguments arguments;
-    arguments.error = message;
+    arguments.error = readableFileName(message);
     return arguments;
+}
+
+// The arguments come as file names do, byte for byte; those that are no file name are text, in which a byte that
+// is not UTF-8 can only stand for U+FFFD.
+QString textValue(const QString& argument) {
+    return readableFileName(argument);
 }
 
 QString acceptedCurrencies() {
@@ -148,11 +155,11 @@ CliArguments parseCliArguments(const QStringList& arguments) {
 
     parsed.command = known->command;
     parsed.files = positional;
-    parsed.title = parser.value(TitleOption);
+    parsed.title = textValue(parser.value(TitleOption));
     parsed.useSandbox = sandboxSetting(parser);
     for (const SettingOption& option : SettingOptions) {
         if (parser.isSet(option.name)) // given twice, the last one counts
-            parsed.overrides.append({option.field, parser.value(option.name)});
+            parsed.overrides.append({option.field, textValue(parser.value(option.name))});
     }
     if (parser.isSet(CurrencyOption)) {
         const std::optional<QString> currency = currencySetting(parser.value(CurrencyOption));
@@ -208,7 +215,9 @@ Every file is read and checked before anything is printed. Exit status:
   2  a file cannot be read or is not an item file, an item cannot be made into a link, or the
      settings cannot be read; the reasons go to standard error and nothing is printed
 While the PayPal e-mail is not one payments can reach, a warning line goes to standard error; the
-output and the exit status stay the same.
+output and the exit status stay the same. So it does while the stored sandbox switch is neither on
+nor off, when it counts as on, and neither --sandbox nor --live is given. File names are taken byte
+for byte, names that are not UTF-8 included.
 )"_s.arg(options, QLocale().name());
 }
 

@@ -8,6 +8,7 @@
 #include "model/MerchantAccount.h"
 #include "store/ItemFile.h"
 #include "store/MerchantStore.h"
+#include "store/NativeFileName.h"
 #include "store/SettingsStore.h"
 
 #include <QDir>
@@ -28,7 +29,7 @@ struct Catalogue {
 
 QString linkRefusal(const QString& file) {
     return u"Couldn't make a link for \"%1\": its option set 1 is in use, and a link carries no options; "
-           u"make a form for it instead."_s.arg(QDir::toNativeSeparators(file));
+           u"make a form for it instead."_s.arg(QDir::toNativeSeparators(readableFileName(file)));
 }
 
 // Everything is made before anything is printed, so that a script never receives half a catalogue.
@@ -103,6 +104,9 @@ int runVelmoraCli(const QStringList& arguments, const SettingsStore& store, QTex
     // Every command makes something that pays; a script's output stays as it was, only a person is told.
     if (!isUsableMerchantAccount(settings.eMail))
         err << Prefix << unusableAccountWarning << '\n' << Qt::flush;
+    // Only the stored switch can be misread; one given on the command line is what was asked for.
+    if (const QString warning = sandboxSwitchWarning(store); !warning.isEmpty() && !parsed.useSandbox)
+        err << Prefix << warning << '\n' << Qt::flush;
     return CliExit::Done;
 }
 

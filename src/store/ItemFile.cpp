@@ -1,9 +1,16 @@
 #include "store/ItemFile.h"
 
+#include "store/FileOwnership.h"
+#include "store/NativeFileName.h"
+
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace velmora {
 
@@ -12,7 +19,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 QString couldNot(QLatin1StringView action, const QString& path, const QString& reason) {
-    return u"Couldn't %1 \"%2\": %3."_s.arg(action, QDir::toNativeSeparators(path), reason);
+    return u"Couldn't %1 \"%2\": %3."_s.arg(action, QDir::toNativeSeparators(readableFileName(path)), reason);
 }
 
 QString couldNotOpen(const QString& path, const QString& reason) {
@@ -23,22 +30,30 @@ QString couldNotSave(const QString& path, const QString& reason) {
     return couldNot("save"_L1, path, reason);
 }
 
-// Checked before opening: a named pipe or a device would keep the reader waiting, perhaps for ever.
-QString notARegularFile(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists() || info.isFile())
-        return {}; // a missing file is left to the open, which says so in the system's words
-    return info.isDir() ? u"it is a folder, not a file"_s : u"it is a device, pipe or socket, not a file"_s;
+// Judged by what was opened, not by the name beforehand, so that nothing can take the file's place in between.
+QString notARegularFile(int descriptor) {
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0)
+        return qt_error_string(errno);
+    if (S_ISREG(status.st_mode))
+        return {};
+    return S_ISDIR(status.st_mode) ? u"it is a folder, not a file"_s : u"it is a device, pipe or socket, not a file"_s;
 }
 
 } // namespace
 
 ItemRecordResult readItemFile(const QString& path, RecordCheck check) {
-    if (const QString reason = notARegularFile(path); !reason.isEmpty())
-        return {{}, couldNotOpen(path, reason)};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Without blocking: opening a named pipe would otherwise wait, perhaps for ever, for someone to write to it.
+    const int descriptor = ::open(nativeFileName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
+        return {{}, couldNotOpen(path, qt_error_string(errno))};
+    QFile file;
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
         return {{}, couldNotOpen(path, file.errorString())};
+    }
+    if (const QString reason = notARegularFile(descriptor); !reason.isEmpty())
+        return {{}, couldNotOpen(path, reason)};
     // One byte past the limit tells a file over it from one exactly at it.
     const QByteArray bytes = file.read(MaxItemFileSize + 1);
     if (file.error() != QFileDevice::NoError)
@@ -62,6 +77,8 @@ ItemSaveResult writeItemFile(const QString& path, const ItemRecord& record) {
         return {couldNotSave(path, file.errorString())};
     if (ItemSaveResult written = writeItemBytes(file, encoded.bytes); !written.ok())
         return written; // the unfinished copy goes with `file`; the old file was never touched
+    if (const QString reason = keepOwnerAndMode(file); !reason.isEmpty())
+        return {couldNotSave(path, reason)};
     if (!file.commit())
         return {couldNotSave(path, file.errorString())};
     return {};

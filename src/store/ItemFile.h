@@ -16,8 +16,9 @@ struct ItemSaveResult {
     bool ok() const { return error.isEmpty(); }
 };
 
-// Reads and decodes an item file. Anything but a regular file (or a link to one) is refused before it is opened,
-// so that a named pipe or a device cannot keep the caller waiting. Every refusal names the file and the reason.
+// Reads and decodes an item file, its name taken byte for byte (see NativeFileName.h). Anything but a regular file
+// (or a link to one) is refused before a byte is read, so that a named pipe or a device cannot keep the caller
+// waiting. Every refusal names the file, readably, and the reason.
 ItemRecordResult readItemFile(const QString& path, RecordCheck check);
 
 // Replaces the file only once the whole record is on disk, so a failed save leaves an existing file as it was.

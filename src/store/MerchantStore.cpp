@@ -4,7 +4,13 @@
 #include "store/SettingValues.h"
 #include "store/SettingsStore.h"
 
+#include <QDir>
+
+#include <algorithm>
+
 namespace velmora {
+
+using namespace Qt::StringLiterals;
 
 MerchantSettings loadMerchantSettings(const SettingsStore& store) {
     MerchantSettings settings;
@@ -17,6 +23,17 @@ bool saveMerchantSettings(SettingsStore& store, const MerchantSettings& settings
     for (const SettingKey& key : merchantKeys())
         writeValue(store, key, fieldValue(settings, key.merchantField));
     return store.commit();
+}
+
+QString sandboxSwitchWarning(const SettingsStore& store) {
+    const auto keys = merchantKeys();
+    const SettingKey& key =
+        *std::ranges::find(keys, MerchantField(&MerchantSettings::UseSandbox), &SettingKey::merchantField);
+    if (!isMisread(store, key))
+        return {};
+    return u"The settings file %1 holds \"%2\" for %3, which is neither on nor off, so test payments in the sandbox "
+           u"are used: no real money moves until the switch is set again."_s.arg(
+               QDir::toNativeSeparators(store.fileName()), readText(store, key), key.name);
 }
 
 bool hasBeenRun(const SettingsStore& store) {

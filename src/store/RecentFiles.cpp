@@ -26,7 +26,13 @@ QStringList loadRecentFiles(const SettingsStore& store) {
         if (const QString file = readText(store, key); !file.isEmpty())
             files << file;
     }
+    files.removeDuplicates();
     return files;
+}
+
+QStringList rereadRecentFiles(SettingsStore& store) {
+    store.rereadSection(recentFileKeys()[0].section);
+    return loadRecentFiles(store);
 }
 
 bool saveRecentFiles(SettingsStore& store, const QStringList& files) {

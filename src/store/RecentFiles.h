@@ -14,8 +14,10 @@ QStringList withRecentFile(QStringList files, const QString& path);
 // The list without the files that are gone.
 QStringList withoutMissingFiles(QStringList files);
 
-// The list as the store keeps it; empty slots are skipped.
+// The list as the store keeps it; empty slots and repeats are skipped.
 QStringList loadRecentFiles(const SettingsStore& store);
+// The list as the file holds it now: every window shares it, so each change starts from what the others left.
+QStringList rereadRecentFiles(SettingsStore& store);
 // Keeps the list, at most five, and puts it on disk. False when it could not reach the disk (the store's
 // problem() says why; the list is kept in memory).
 bool saveRecentFiles(SettingsStore& store, const QStringList& files);

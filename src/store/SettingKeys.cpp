@@ -20,7 +20,8 @@ constexpr std::array keys = {
     SettingKey{"Settings"_L1, "ButtonImageURL"_L1, Text, {}, &MerchantSettings::ButtonImageURL},
     // A code the cart does not take is kept as stored and sends no currency.
     SettingKey{"Settings"_L1, "Currency"_L1, Text, {}, &MerchantSettings::Currency},
-    SettingKey{"Settings"_L1, "UseSandbox"_L1, Boolean, "False"_L1, &MerchantSettings::UseSandbox},
+    // A switch that cannot be read must never send real money.
+    SettingKey{"Settings"_L1, "UseSandbox"_L1, Boolean, "False"_L1, &MerchantSettings::UseSandbox, "True"_L1},
     SettingKey{"Settings"_L1, "ShoppingURL"_L1, Text, {}, &MerchantSettings::ShoppingURL},
 
     SettingKey{"Settings"_L1, "HasBeenRun"_L1, Boolean, "False"_L1},
@@ -65,7 +66,7 @@ QLatin1StringView storedDefault(const ItemValue& value) {
 }
 
 SettingKey windowStateKey(const ItemValue& value) {
-    return {value.storeSection, value.storeKey, storedKind(value.kind), storedDefault(value), {}, value.id};
+    return {value.storeSection, value.storeKey, storedKind(value.kind), storedDefault(value), {}, {}, value.id};
 }
 
 std::vector<SettingKey> makeWindowStateKeys() {

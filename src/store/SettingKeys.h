@@ -11,14 +11,15 @@
 
 namespace velmora {
 
-// One stored value: where it lives, how it converts, what an absent key reads as, and for a merchant key the field
-// of MerchantSettings it fills.
+// One stored value: where it lives, how it converts, what an absent key reads as, for a merchant key the field
+// of MerchantSettings it fills, and what a stored text that does not convert reads as when that is not the default.
 struct SettingKey {
     QLatin1StringView section;
     QLatin1StringView name;
     ValueKind kind;
     QLatin1StringView defaultText;
     MerchantField merchantField{};
+    QLatin1StringView misreadText{};
     int itemValue = -1; // for a key of the main window, the id of the item value it keeps
 };
 

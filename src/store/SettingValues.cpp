@@ -16,10 +16,15 @@ QString booleanText(bool value) {
 
 std::optional<bool> booleanFromText(const QString& text) {
     const QString trimmed = text.trimmed();
-    if (trimmed.compare("True"_L1, Qt::CaseInsensitive) == 0)
-        return true;
-    if (trimmed.compare("False"_L1, Qt::CaseInsensitive) == 0)
-        return false;
+    // The words people write into settings files by hand, besides the ones the program writes.
+    for (const QLatin1StringView word : {"True"_L1, "Yes"_L1, "On"_L1}) {
+        if (trimmed.compare(word, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    for (const QLatin1StringView word : {"False"_L1, "No"_L1, "Off"_L1}) {
+        if (trimmed.compare(word, Qt::CaseInsensitive) == 0)
+            return false;
+    }
     bool isNumber = false;
     const double number = QLocale::c().toDouble(trimmed, &isNumber);
     if (!isNumber || !std::isfinite(number))
@@ -55,17 +60,29 @@ QString readText(const SettingsStore& store, const SettingKey& key) {
     return store.getSetting(key.section, key.name, key.defaultText);
 }
 
-StoredValue readValue(const SettingsStore& store, const SettingKey& key) {
-    const QString text = readText(store, key);
-    switch (key.kind) {
+namespace {
+
+std::optional<StoredValue> valueFromText(ValueKind kind, const QString& text) {
+    switch (kind) {
     case ValueKind::Text:
         return text;
     case ValueKind::CheckBox:
-        return checkBoxFromText(text).value_or(*checkBoxFromText(key.defaultText));
+        return checkBoxFromText(text);
     case ValueKind::Boolean:
-        return booleanFromText(text).value_or(*booleanFromText(key.defaultText));
+        return booleanFromText(text);
     }
     Q_UNREACHABLE();
+}
+
+} // namespace
+
+StoredValue readValue(const SettingsStore& store, const SettingKey& key) {
+    const QLatin1StringView misread = key.misreadText.isEmpty() ? key.defaultText : key.misreadText;
+    return valueFromText(key.kind, readText(store, key)).value_or(*valueFromText(key.kind, misread));
+}
+
+bool isMisread(const SettingsStore& store, const SettingKey& key) {
+    return !valueFromText(key.kind, readText(store, key));
 }
 
 void writeValue(SettingsStore& store, const SettingKey& key, const StoredValue& value) {

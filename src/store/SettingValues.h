@@ -12,7 +12,8 @@ struct SettingKey;
 
 // The store's text forms of typed values, the same in both directions.
 QString booleanText(bool value); // "True" / "False"
-// "True"/"False" in any letter case, or a number (0 is false); anything else does not convert.
+// "True"/"False", "Yes"/"No" or "On"/"Off" in any letter case, or a number (0 is false); anything else does not
+// convert.
 std::optional<bool> booleanFromText(const QString& text);
 // Check-box states are stored as the numbers 0 (clear), 1 (set) and 2 (greyed).
 QString checkBoxText(int state);
@@ -23,8 +24,11 @@ QString settingText(const StoredValue& value);
 
 // The key's text as stored, or its default's when it is absent.
 QString readText(const SettingsStore& store, const SettingKey& key);
-// The key's value as its kind says. A stored text that does not convert reads as the key's default.
+// The key's value as its kind says. A stored text that does not convert reads as the key's misread text, or
+// its default.
 StoredValue readValue(const SettingsStore& store, const SettingKey& key);
+// Whether the key holds a text that does not convert to its kind; an absent key reads as its default and does.
+bool isMisread(const SettingsStore& store, const SettingKey& key);
 // Saves the value in its text form.
 void writeValue(SettingsStore& store, const SettingKey& key, const StoredValue& value);
 

@@ -1,5 +1,6 @@
 #include "store/SettingsStore.h"
 
+#include "store/FileOwnership.h"
 #include "store/IniDocument.h"
 
 #include <QDir>
@@ -97,9 +98,13 @@ std::optional<QString> writeFailure(const QString& fileName, const QByteArray& b
     QSaveFile file(fileName);
     // Unbuffered, so that a full disk fails the write itself: a failure found only by the flush inside commit()
     // would still put the unfinished copy in the file's place.
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size() && file.commit())
-        return std::nullopt;
-    return file.errorString();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size())
+        return file.errorString();
+    if (const QString reason = keepOwnerAndMode(file); !reason.isEmpty())
+        return reason;
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
 }
 
 QString unreadableMessage(const QString& fileName, const QString& reason) {
@@ -129,6 +134,7 @@ SettingsStore::SettingsStore() : SettingsStore(userFileName()) {}
 SettingsStore::SettingsStore(const QString& iniPath) : m_fileName(iniPath) {
     const StoreFile file = readStoreFile(m_fileName);
     m_readable = file.unreadableBecause.isEmpty();
+    m_startedUnread = !m_readable;
     // Nothing is taken from a file that cannot be read: half a damaged file could put wrong values in a form.
     if (!m_readable) {
         setProblem(unreadableMessage(m_fileName, file.unreadableBecause));
@@ -150,20 +156,54 @@ SettingsStore::~SettingsStore() {
 }
 
 QString SettingsStore::getSetting(const QString& section, const QString& key, const QString& defaultText) const {
-    const auto found = m_entries.constFind(entryId(section, key));
-    return found == m_entries.cend() ? defaultText : found->value;
+    const QString id = entryId(section, key);
+    const auto found = m_entries.constFind(id);
+    const QString text = found == m_entries.cend() ? defaultText : found->value;
+    if (m_startedUnread)
+        m_handedOut.insert(id, text);
+    return text;
 }
 
 void SettingsStore::saveSetting(const QString& section, const QString& key, const QString& value) {
     const QString id = entryId(section, key);
+    const bool unchanged = isUnchangedSinceRead(id, value);
     if (const auto found = m_entries.find(id); found != m_entries.end()) {
         found->value = value;
     } else {
         m_entries.insert(id, Entry{section, key, value});
         m_known << id;
     }
-    if (!m_pending.contains(id))
+    if (!unchanged && !m_pending.contains(id))
         m_pending << id;
+}
+
+// A store that never saw its file takes a value saved just as it was read for one the user left alone: writing
+// it would put a default over whatever the file holds by now. Once changed, a key is written at every save.
+bool SettingsStore::isUnchangedSinceRead(const QString& id, const QString& value) {
+    if (!m_startedUnread || m_changed.contains(id))
+        return false;
+    if (const auto handedOut = m_handedOut.constFind(id); handedOut != m_handedOut.cend() && *handedOut == value)
+        return true;
+    m_changed.insert(id);
+    return false;
+}
+
+void SettingsStore::rereadSection(const QString& section) {
+    const StoreFile file = readStoreFile(m_fileName);
+    if (!file.exists || !file.unreadableBecause.isEmpty())
+        return;
+    const auto isReread = [&](const QString& id) {
+        return m_entries.value(id).section.compare(section, Qt::CaseInsensitive) == 0 && !m_pending.contains(id);
+    };
+    m_known.removeIf([&](const QString& id) { return isReread(id) && m_entries.remove(id); });
+    for (const IniDocument::Setting& setting : file.document.settings()) {
+        const QString id = entryId(setting.section, setting.key);
+        if (setting.section.compare(section, Qt::CaseInsensitive) != 0 || m_pending.contains(id))
+            continue;
+        if (!m_entries.contains(id))
+            m_known << id;
+        m_entries.insert(id, Entry{setting.section, setting.key, setting.value});
+    }
 }
 
 bool SettingsStore::commit() {

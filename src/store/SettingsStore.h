@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -9,7 +10,8 @@ namespace velmora {
 // The per-user key/value store: sections and keys of text values, names compared without regard to case.
 // Values live in memory and reach the INI file on commit(), which changes only the lines of the keys saved.
 // A file that cannot be read is never written, and a store that cannot be written keeps working in memory;
-// problem() then says why, from the start.
+// problem() then says why, from the start. A store that could not read its file at start writes only the values
+// that were changed in this run, so that a file repaired meanwhile keeps everything the program never saw.
 class SettingsStore {
 public:
     // The user's own store: $XDG_CONFIG_HOME/Trevanto/Trevanto.ini.
@@ -28,6 +30,10 @@ public:
     QString getSetting(const QString& section, const QString& key, const QString& defaultText) const;
     // Stores the text, replacing any earlier value under the same names in whatever case they were stored.
     void saveSetting(const QString& section, const QString& key, const QString& value);
+    // Takes the section's keys afresh from the file as it is now, all but those saved here and not yet on disk,
+    // so that what another copy of the program wrote there is seen. A file that is gone or cannot be read now
+    // changes nothing.
+    void rereadSection(const QString& section);
 
     // Puts every value saved so far into the file as it is now on disk, atomically, so that what another copy
     // of the program wrote to other keys stays. Returns false, with problem() set, when the file cannot be read
@@ -51,12 +57,17 @@ private:
     };
 
     void setProblem(const QString& message);
+    bool isUnchangedSinceRead(const QString& id, const QString& value);
 
     QString m_fileName;
     QHash<QString, Entry> m_entries; // by case-folded "section/key"
     QStringList m_known;             // those ids in the order they became known
     QStringList m_pending;           // saved but not yet on disk, in the order saved
     bool m_readable = true;
+    // The file could not be read at start: only values changed since are the program's to write.
+    bool m_startedUnread = false;
+    mutable QHash<QString, QString> m_handedOut; // while m_startedUnread: what the last read of each key returned
+    QSet<QString> m_changed;                     // while m_startedUnread: keys saved with a change
     QString m_problem;
     bool m_problemReported = false;
 };

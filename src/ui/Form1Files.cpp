@@ -3,6 +3,7 @@
 #include "ui/Form1.h"
 
 #include "store/ItemFile.h"
+#include "store/NativeFileName.h"
 #include "ui/ControlValues.h"
 #include "ui/Dialogs.h"
 #include "store/RecordValues.h"
@@ -62,6 +63,12 @@ void Form1::mnuOpen_Click() {
 }
 
 void Form1::openItemFile(const QString& path) {
+    // The window keeps the names it opens among the recent files, in a settings file of UTF-8 text.
+    if (!isTextFileName(path)) {
+        showFileProblem(u"Couldn't open \"%1\": its name is not UTF-8 text. Rename the file, or make its form with "
+                        u"velmora-cli."_s.arg(QDir::toNativeSeparators(readableFileName(path))));
+        return;
+    }
     // The whole file is read and accepted before a single control changes. A short record fills the fields it
     // reaches; only scripts insist on a whole one.
     const ItemRecordResult read = readItemFile(path, RecordCheck::Lenient);
@@ -81,7 +88,7 @@ void Form1::openItemFiles(const QStringList& paths) {
         return;
     QStringList others;
     for (const QString& path : paths.sliced(1))
-        others << QDir::toNativeSeparators(path);
+        others << QDir::toNativeSeparators(readableFileName(path));
     showMessage(
         {.text = u"The window holds one item at a time, so these files were not opened:\n"_s + others.join(u'\n'),
          .icon = QMessageBox::Information,

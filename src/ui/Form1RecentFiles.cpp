@@ -9,12 +9,12 @@
 using namespace velmora;
 
 void Form1::rememberItemFile(const QString& path) {
-    saveRecentFiles(m_store, withRecentFile(loadRecentFiles(m_store), path));
+    saveRecentFiles(m_store, withRecentFile(rereadRecentFiles(m_store), path));
 }
 
 // Run as the File menu opens: files gone since drop out for good, so that every entry offered can be opened.
 void Form1::fillRecentMenu() {
-    const QStringList recent = loadRecentFiles(m_store);
+    const QStringList recent = rereadRecentFiles(m_store);
     const QStringList existing = withoutMissingFiles(recent);
     if (existing != recent)
         saveRecentFiles(m_store, existing);

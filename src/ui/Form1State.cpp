@@ -30,6 +30,8 @@ void Form1::Form_Load() {
     // What is wrong with the store comes first; a store that cannot be read says nothing of earlier runs, so
     // it is no first run either.
     noticeStoreProblem(m_store);
+    if (const QString warning = sandboxSwitchWarning(m_store); !warning.isEmpty())
+        showMessage({.text = warning, .icon = QMessageBox::Warning, .name = QStringLiteral("SandboxSwitchNotice")});
     if (m_store.isReadable() && !hasBeenRun(m_store)) {
         mnuOptions_Click();
         showMessage({.text = QStringLiteral("Please fill in your information.")});

@@ -21,7 +21,9 @@
 #include <QTest>
 #include <QTextStream>
 
+#include <cerrno>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace velmora;
 using namespace Qt::StringLiterals;
@@ -121,6 +123,8 @@ private slots:
     void optionsReplaceSettingsOneByOne();
     void sandboxAndLiveOverTheStoredSetting_data();
     void sandboxAndLiveOverTheStoredSetting();
+    void warnsOfASandboxSwitchItCannotRead_data();
+    void warnsOfASandboxSwitchItCannotRead();
     void printsTheViewCart_data();
     void printsTheViewCart();
     void printsACataloguePage_data();
@@ -137,12 +141,15 @@ private slots:
     void refusesSettingsItCannotRead();
     void takesOnlyWholeItemFiles_data();
     void takesOnlyWholeItemFiles();
+    void opensNamesByteForByte_data();
+    void opensNamesByteForByte();
     void explainsItself();
     void makesACatalogueOfAThousandItems();
     void runsWithoutADisplayAndLeavesTheStoreAlone();
 
 private:
-    ProgramRun runProgram(const QStringList& arguments) const;
+    ProgramRun runProgram(const QStringList& arguments,
+                          const QString& program = QStringLiteral(VELMORA_CLI_PATH)) const;
 
     QTemporaryDir m_dir;
     std::unique_ptr<SettingsStore> m_store;
@@ -193,7 +200,7 @@ void VelmoraCliTest::initTestCase() {
 }
 
 // The real program, as a script runs it, with the settings of a home of its own and no display.
-ProgramRun VelmoraCliTest::runProgram(const QStringList& arguments) const {
+ProgramRun VelmoraCliTest::runProgram(const QStringList& arguments, const QString& programPath) const {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const QString& name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
         environment.remove(name);
@@ -202,7 +209,7 @@ ProgramRun VelmoraCliTest::runProgram(const QStringList& arguments) const {
 
     QProcess program;
     program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(VELMORA_CLI_PATH), arguments);
+    program.start(programPath, arguments);
     ProgramRun run;
     run.finished = program.waitForFinished(60'000);
     if (!run.finished) {
@@ -305,6 +312,32 @@ void VelmoraCliTest::sandboxAndLiveOverTheStoredSetting() {
         QCOMPARE(result.out.contains(u"https://www.sandbox.paypal.com/"_s), sandbox);
         QCOMPARE(result.out, expectedLines(command, {u"mug.tqf"_s}, settings));
     }
+}
+
+void VelmoraCliTest::warnsOfASandboxSwitchItCannotRead_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<bool>("sandbox");
+    QTest::addColumn<bool>("warns");
+
+    QTest::addRow("the stored switch") << QStringList{} << true << true;
+    QTest::addRow("--live given") << QStringList{u"--live"_s} << false << false;
+    QTest::addRow("--sandbox given") << QStringList{u"--sandbox"_s} << true << false;
+}
+
+void VelmoraCliTest::warnsOfASandboxSwitchItCannotRead() {
+    QFETCH(QStringList, options);
+    QFETCH(bool, sandbox);
+    QFETCH(bool, warns);
+    SettingsStore store(m_dir.filePath(u"misread/Trevanto.ini"_s));
+    store.saveSetting(u"Settings"_s, u"eMail"_s, StoredSettings.eMail);
+    store.saveSetting(u"Settings"_s, u"UseSandbox"_s, u"maybe"_s);
+    MerchantSettings settings{StoredSettings.eMail, {}, {}, {}, {}};
+    settings.UseSandbox = sandbox;
+
+    const CliRun result = run(QStringList{u"form"_s, u"mug.tqf"_s} + options, store);
+    QCOMPARE(result.exit, int(CliExit::Done));
+    QCOMPARE(result.out, expectedLines(u"form"_s, {u"mug.tqf"_s}, settings));
+    QCOMPARE(result.err, warns ? u"velmora-cli: "_s + sandboxSwitchWarning(store) + u'\n' : QString());
 }
 
 void VelmoraCliTest::printsTheViewCart_data() {
@@ -629,6 +662,29 @@ void VelmoraCliTest::takesOnlyWholeItemFiles() {
     QVERIFY2(err.startsWith(u"velmora-cli: Couldn't open \"%1\": "_s.arg(files.last())), qPrintable(err));
     QVERIFY2(err.contains(reason), qPrintable(err));
     QCOMPARE(err.count(u'\n'), 1);
+}
+
+void VelmoraCliTest::opensNamesByteForByte_data() {
+    QTest::addColumn<QByteArray>("name"); // as printf(1) writes it
+    QTest::addColumn<QString>("error");   // empty when the sample's form is printed
+
+    QTest::addRow("a Latin-1 name") << "caf\\351.tqf"_ba << QString();
+    QTest::addRow("a Latin-1 name of no file")
+        << "gone\\351.tqf"_ba << u"velmora-cli: Couldn't open \"gone\uFFFD.tqf\": No such file or directory.\n"_s;
+}
+
+// The arguments reach the file system as the shell passed them; a person reads the name with U+FFFD in it.
+void VelmoraCliTest::opensNamesByteForByte() {
+    QFETCH(QByteArray, name);
+    QFETCH(QString, error);
+    QVERIFY(::link("mug.tqf", "caf\xE9.tqf") == 0 || errno == EEXIST);
+
+    const QString script = u"exec \"$0\" form \"$(printf '%1')\""_s.arg(QString::fromLatin1(name));
+    const ProgramRun run = runProgram({u"-c"_s, script, QStringLiteral(VELMORA_CLI_PATH)}, u"/bin/sh"_s);
+    QCOMPARE(QString::fromUtf8(run.err), error);
+    QCOMPARE(run.exit, int(error.isEmpty() ? CliExit::Done : CliExit::Refused));
+    QCOMPARE(run.out,
+             error.isEmpty() ? expectedLines(u"form"_s, {u"mug.tqf"_s}, StoredSettings).toUtf8() : QByteArray());
 }
 
 void VelmoraCliTest::explainsItself() {

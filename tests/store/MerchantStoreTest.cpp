@@ -82,7 +82,8 @@ void MerchantStoreTest::sandboxAndShoppingPage_data() {
                             << u"https://s.example/"_s;
     QTest::addRow("lower-case false") << "[Settings]\nUseSandbox=false\n"_ba << false << QString();
     QTest::addRow("a number") << "[Settings]\nUseSandbox=-1\n"_ba << true << QString();
-    QTest::addRow("no flag reads as live") << "[Settings]\nUseSandbox=maybe\n"_ba << false << QString();
+    QTest::addRow("neither on nor off reads as the sandbox")
+        << "[Settings]\nUseSandbox=maybe\n"_ba << true << QString();
 }
 
 // Read, then written back in the store's own forms, then read again unchanged.

@@ -12,9 +12,12 @@ using namespace velmora;
 
 namespace {
 
-const SettingKey& windowKey(const QString& name) {
-    const auto keys = windowStateKeys();
-    return *std::find_if(keys.begin(), keys.end(), [&](const SettingKey& key) { return key.name == name; });
+const SettingKey& settingKey(const QString& name) {
+    for (const auto keys : {merchantKeys(), std::span<const SettingKey>(windowStateKeys())}) {
+        if (const auto found = std::ranges::find(keys, name, &SettingKey::name); found != keys.end())
+            return *found;
+    }
+    qFatal("no key %s", qPrintable(name));
 }
 
 // A check-box state, or 1 and 0 for a boolean.
@@ -32,8 +35,8 @@ private slots:
     void booleanFromText();
     void checkBoxFromText_data();
     void checkBoxFromText();
-    void unconvertibleValuesReadAsTheDefault_data();
-    void unconvertibleValuesReadAsTheDefault();
+    void unconvertibleValues_data();
+    void unconvertibleValues();
     void everyDefaultConverts();
     void typedValuesSurviveARestart_data();
     void typedValuesSurviveARestart();
@@ -51,8 +54,13 @@ void SettingValuesTest::booleanFromText_data() {
     QTest::addRow("zero") << "0" << 0;
     QTest::addRow("any other number") << "2.5" << 1;
     QTest::addRow("blanks around") << " True " << 1;
+    QTest::addRow("yes") << "yes" << 1;
+    QTest::addRow("ON") << "ON" << 1;
+    QTest::addRow("no") << "No" << 0;
+    QTest::addRow("off") << "oFF" << 0;
     QTest::addRow("empty") << "" << -1;
-    QTest::addRow("word") << "yes" << -1;
+    QTest::addRow("a word of neither") << "maybe" << -1;
+    QTest::addRow("a word that only starts like one") << "yesterday" << -1;
     QTest::addRow("not a number") << "nan" << -1;
 }
 
@@ -84,37 +92,48 @@ void SettingValuesTest::checkBoxFromText() {
     QCOMPARE(velmora::checkBoxFromText(text).value_or(-1), expected);
 }
 
-void SettingValuesTest::unconvertibleValuesReadAsTheDefault_data() {
+void SettingValuesTest::unconvertibleValues_data() {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("stored");
     QTest::addColumn<int>("expected");
+    QTest::addColumn<bool>("misread");
 
     QTest::addRow("letters in a check-box key") << "chkNote"
-                                                << "abc" << 1;
+                                                << "abc" << 1 << true;
     QTest::addRow("check-box number out of range") << "UseOption1"
-                                                   << "7" << 0;
+                                                   << "7" << 0 << true;
     QTest::addRow("greyed check box is kept") << "chkShippingAddress"
-                                              << "2" << 2;
+                                              << "2" << 2 << false;
     QTest::addRow("empty option-button key") << "optSet1DropDown"
-                                             << "" << 1;
+                                             << "" << 1 << true;
     QTest::addRow("word in an option-button key") << "optSet2TextBox"
-                                                  << "maybe" << 0;
+                                                  << "maybe" << 0 << true;
     QTest::addRow("option button stored as -1") << "optSet1TextBox"
-                                                << "-1" << 1;
+                                                << "-1" << 1 << false;
+    // Real money must never follow from a switch that was not clearly turned off.
+    QTest::addRow("sandbox switch of neither, against a live default") << "UseSandbox"
+                                                                       << "maybe" << 1 << true;
+    QTest::addRow("empty sandbox switch") << "UseSandbox"
+                                          << "" << 1 << true;
+    QTest::addRow("sandbox switch off") << "UseSandbox"
+                                        << "off" << 0 << false;
 }
 
-void SettingValuesTest::unconvertibleValuesReadAsTheDefault() {
+// A value that does not convert reads as its key says (the default, but for the sandbox switch), and is told.
+void SettingValuesTest::unconvertibleValues() {
     QFETCH(QString, key);
     QFETCH(QString, stored);
     QFETCH(int, expected);
+    QFETCH(bool, misread);
     QTemporaryDir dir;
     SettingsStore store(dir.filePath(u"Trevanto.ini"_s));
-    const SettingKey& row = windowKey(key);
+    const SettingKey& row = settingKey(key);
     store.saveSetting(row.section, row.name, stored);
     QCOMPARE(asNumber(readValue(store, row)), expected);
+    QCOMPARE(isMisread(store, row), misread);
 }
 
-// A default that does not convert under its own kind would make every absent key read wrongly.
+// A default (or a misread text) that does not convert under its own kind would make every absent key read wrongly.
 void SettingValuesTest::everyDefaultConverts() {
     std::vector<SettingKey> keys(merchantKeys().begin(), merchantKeys().end());
     keys.push_back(hasBeenRunKey());
@@ -128,6 +147,7 @@ void SettingValuesTest::everyDefaultConverts() {
             break;
         case ValueKind::Boolean:
             QVERIFY2(velmora::booleanFromText(key.defaultText), key.name.data());
+            QVERIFY2(key.misreadText.isEmpty() || velmora::booleanFromText(key.misreadText), key.name.data());
             break;
         }
     }
@@ -151,7 +171,7 @@ void SettingValuesTest::typedValuesSurviveARestart() {
     QFETCH(QString, onDisk);
     QTemporaryDir dir;
     const QString fileName = dir.filePath(u"Trevanto.ini"_s);
-    const SettingKey& row = windowKey(key);
+    const SettingKey& row = settingKey(key);
     {
         SettingsStore store(fileName);
         writeValue(store, row, row.kind == ValueKind::CheckBox ? StoredValue(value) : StoredValue(value != 0));

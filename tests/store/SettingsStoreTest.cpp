@@ -30,6 +30,9 @@ private slots:
     void keepsWhatAnotherCopyWrote();
     void unreadableFileIsNeverWritten_data();
     void unreadableFileIsNeverWritten();
+    void repairedFileKeepsWhatTheStoreNeverSaw_data();
+    void repairedFileKeepsWhatTheStoreNeverSaw();
+    void rereadTakesTheFileButWhatIsPending();
     void textThatNoLineHoldsKeepsItsOldLine();
     void unwritableStoreKeepsValuesInMemory_data();
     void unwritableStoreKeepsValuesInMemory();
@@ -197,6 +200,49 @@ void SettingsStoreTest::unreadableFileIsNeverWritten() {
     QVERIFY(!store.commit());
     QCOMPARE(store.getSetting(u"Settings"_s, u"eMail"_s, {}), u"new@example.com"_s);
     QCOMPARE(readIniFile(fileName()), file);
+}
+
+void SettingsStoreTest::repairedFileKeepsWhatTheStoreNeverSaw_data() {
+    QTest::addColumn<bool>("read");         // before the saves
+    QTest::addColumn<QStringList>("saved"); // in turn, each committed
+    QTest::addColumn<QString>("onDisk");
+
+    QTest::addRow("saved as it was read") << true << QStringList{u""_s} << u"Mug"_s;
+    QTest::addRow("changed, then back to what was read") << true << QStringList{u"Lamp"_s, u""_s} << u""_s;
+    QTest::addRow("saved without a read") << false << QStringList{u""_s} << u""_s;
+}
+
+// The store handed out defaults for a file it could not read; saving one of them back changed nothing.
+void SettingsStoreTest::repairedFileKeepsWhatTheStoreNeverSaw() {
+    QFETCH(bool, read);
+    QFETCH(QStringList, saved);
+    QFETCH(QString, onDisk);
+    QVERIFY(writeIniFile(fileName(), "[Settings]\nItemName=Mug\nbroken\n"));
+    SettingsStore store(fileName());
+    if (read)
+        QCOMPARE(store.getSetting(u"Settings"_s, u"ItemName"_s, {}), QString());
+
+    QVERIFY(writeIniFile(fileName(), "[Settings]\nItemName=Mug\neMail=shop@example.com\n"));
+    for (const QString& value : saved) {
+        store.saveSetting(u"Settings"_s, u"ItemName"_s, value);
+        QVERIFY(store.commit());
+    }
+    QCOMPARE(::onDisk(fileName(), u"Settings/ItemName"_s), onDisk);
+    QCOMPARE(::onDisk(fileName(), u"Settings/eMail"_s), u"shop@example.com"_s);
+}
+
+void SettingsStoreTest::rereadTakesTheFileButWhatIsPending() {
+    QVERIFY(writeIniFile(fileName(), "[RecentFiles]\nFile1=a\nFile2=b\nFile3=c\n"));
+    SettingsStore store(fileName());
+    store.saveSetting(u"RecentFiles"_s, u"File1"_s, u"mine"_s);
+    QVERIFY(writeIniFile(fileName(), "[RecentFiles]\nFile2=other\nFile4=new\n[Settings]\nItemName=Mug\n"));
+
+    store.rereadSection(u"recentfiles"_s);
+    QStringList read;
+    for (const char* key : {"File1", "File2", "File3", "File4"})
+        read << store.getSetting(u"RecentFiles"_s, QLatin1StringView(key), u"-"_s);
+    QCOMPARE(read, (QStringList{u"mine"_s, u"other"_s, u"-"_s, u"new"_s}));
+    QCOMPARE(store.getSetting(u"Settings"_s, u"ItemName"_s, u"-"_s), u"-"_s); // another section is left alone
 }
 
 // A setting is one line: a text with a line break stays in memory, and everything else still reaches the disk.

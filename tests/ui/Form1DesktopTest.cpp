@@ -1,6 +1,7 @@
 #include "ui/Form1.h"
 
 #include "store/ItemRecordCodec.h"
+#include "store/NativeFileName.h"
 
 #include "support/DialogAnswers.h"
 #include "support/IniFiles.h"
@@ -11,8 +12,17 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 using velmora::ItemValueId::ItemName;
+
+namespace {
+
+// An item file's name as a Latin-1 system spells "café.tqf".
+const QString Latin1Name = velmora::fileNameFromNative("caf\xE9.tqf");
+
+} // namespace
 
 // Item files from outside the window (the command line, drops), the File menu's keys, recent files and Quit.
 class Form1DesktopTest : public QObject {
@@ -27,6 +37,7 @@ private slots:
     void fileMenuKeepsItsCommandsAndGainsKeys_data();
     void fileMenuKeepsItsCommandsAndGainsKeys();
     void recentFilesComeBackNewestFirst();
+    void windowsKeepEachOthersRecentFiles();
     void quitRunsTheUnloadStep();
 
 private:
@@ -37,7 +48,8 @@ private:
         QVERIFY(writeIniFile(path(name), velmora::encodeItemRecord(recordWith({{ItemName, itemName}})).bytes));
     }
     // The texts of the File menu's recent entries, as the menu shows them when it opens.
-    QStringList recentEntries() const;
+    QStringList recentEntries() const { return recentEntriesOf(*m_window); }
+    static QStringList recentEntriesOf(Form1& window);
     void start() {
         m_window = startWindow(storeFile());
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
@@ -57,6 +69,7 @@ void Form1DesktopTest::init() {
     writeItem(u"LOUD.TQF"_s, u"Loud"_s);
     QVERIFY(writeIniFile(path(u"bad.tqf"_s), QByteArray(37, '\xA5')));
     QVERIFY(writeIniFile(path(u"notes.txt"_s), "Mug\xA5"));
+    QCOMPARE(::symlink("mug.tqf", velmora::nativeFileName(path(Latin1Name)).constData()), 0);
     start();
 }
 
@@ -64,12 +77,12 @@ void Form1DesktopTest::cleanup() {
     m_window.reset();
 }
 
-QStringList Form1DesktopTest::recentEntries() const {
-    auto* file = m_window->findChild<QMenu*>(u"mnuFile"_s);
-    file->popup(m_window->geometry().center());
+QStringList Form1DesktopTest::recentEntriesOf(Form1& window) {
+    auto* file = window.findChild<QMenu*>(u"mnuFile"_s);
+    file->popup(window.geometry().center());
     file->hide();
     QStringList entries;
-    for (QAction* entry : m_window->findChild<QMenu*>(u"mnuOpenRecent"_s)->actions())
+    for (QAction* entry : window.findChild<QMenu*>(u"mnuOpenRecent"_s)->actions())
         entries << entry->text();
     return entries;
 }
@@ -88,6 +101,9 @@ void Form1DesktopTest::opensFilesFromOutside_data() {
     QTest::addRow("two files: the first opens, the other is named")
         << false << QStringList{u"mug.tqf"_s, u"lamp.tqf"_s} << true << u"Mug"_s
         << QStringList{notOpened + u":\nDIR/lamp.tqf"_s};
+    QTest::addRow("a name that is not UTF-8")
+        << false << QStringList{Latin1Name} << true << u"Before"_s
+        << QStringList{u"Couldn't open \"DIR/caf\uFFFD.tqf\": its name is not UTF-8 text."_s};
     QTest::addRow("one dropped file") << true << QStringList{u"mug.tqf"_s} << true << u"Mug"_s << QStringList{};
     QTest::addRow("an upper-case suffix") << true << QStringList{u"LOUD.TQF"_s} << true << u"Loud"_s << QStringList{};
     QTest::addRow("three dropped files") << true << QStringList{u"lamp.tqf"_s, u"mug.tqf"_s, u"LOUD.TQF"_s} << true
@@ -189,6 +205,19 @@ void Form1DesktopTest::recentFilesComeBackNewestFirst() {
     m_window->findChild<QMenu*>(u"mnuOpenRecent"_s)->actions().at(1)->trigger();
     QCOMPARE(heldName(), u"Mug"_s);
     QCOMPARE(recentEntries().first(), "&1 " + path(u"mug.tqf"_s));
+}
+
+// Each change of the list starts from the list as the other window left it.
+void Form1DesktopTest::windowsKeepEachOthersRecentFiles() {
+    const std::unique_ptr<Form1> other = startWindow(storeFile());
+    m_window->openItemFile(path(u"mug.tqf"_s));
+    other->openItemFile(path(u"lamp.tqf"_s));
+    m_window->openItemFile(path(u"LOUD.TQF"_s));
+    other->openItemFile(path(u"mug.tqf"_s));
+
+    const QStringList newestFirst{"&1 " + path(u"mug.tqf"_s), "&2 " + path(u"LOUD.TQF"_s), "&3 " + path(u"lamp.tqf"_s)};
+    QCOMPARE(recentEntriesOf(*other), newestFirst);
+    QCOMPARE(recentEntries(), newestFirst);
 }
 
 void Form1DesktopTest::quitRunsTheUnloadStep() {

@@ -64,6 +64,9 @@ private slots:
     void unloadWritesTheWindowBeforeClosingTheOthers();
     void storeProblemsAreToldOnce_data();
     void storeProblemsAreToldOnce();
+    void storeRepairedWhileOpenKeepsWhatTheWindowNeverSaw();
+    void sandboxSwitchThatCannotBeReadIsTold_data();
+    void sandboxSwitchThatCannotBeReadIsTold();
     void defaultStoreIsTheUsersOwn();
 
 private:
@@ -195,7 +198,7 @@ void Form1StateTest::firstRunFlag_data() {
     QTest::addRow("False") << "[Settings]\nHasBeenRun=False\n"_ba << true;
     QTest::addRow("0") << "[Settings]\nHasBeenRun=0\n"_ba << true;
     QTest::addRow("empty") << "[Settings]\nHasBeenRun=\n"_ba << true;
-    QTest::addRow("not a boolean") << "[Settings]\nHasBeenRun=yes\n"_ba << true;
+    QTest::addRow("not a boolean") << "[Settings]\nHasBeenRun=maybe\n"_ba << true;
 }
 
 void Form1StateTest::firstRunFlag() {
@@ -487,6 +490,46 @@ void Form1StateTest::storeProblemsAreToldOnce() {
     if (fault == u"read-only")
         QFile::setPermissions(QFileInfo(fileName()).absolutePath(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// The window never saw what the file holds: its unload, the save after typing and the options dialog's close
+// write only what was typed.
+void Form1StateTest::storeRepairedWhileOpenKeepsWhatTheWindowNeverSaw() {
+    QVERIFY(writeIniFile(fileName(), "[Settings]\nHasBeenRun=True\nthis line is no setting\n"_ba));
+    start();
+    QCOMPARE(m_dialogs->notices().size(), 1);
+    const QByteArray repaired = "[Settings]\nHasBeenRun=True\neMail=shop@example.com\nItemName=Mug\nchkNote=0\n"
+                                "[DropDowns]\nSet1Box1=Red\n"_ba;
+    QVERIFY(writeIniFile(fileName(), repaired));
+
+    typeInto(find<QLineEdit>(u"txtItemName"_s), u"Lamp"_s);
+    QTRY_COMPARE(onDisk(fileName(), u"Settings/ItemName"_s), u"Lamp"_s);
+    choose(*m_window, u"mnuOptions"_s);
+    closeWindow(*m_window);
+    QCOMPARE(readIniFile(fileName()), QByteArray(repaired).replace("ItemName=Mug", "ItemName=Lamp"));
+    QCOMPARE(m_dialogs->notices().size(), 1);
+}
+
+void Form1StateTest::sandboxSwitchThatCannotBeReadIsTold_data() {
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<bool>("sandbox");
+    QTest::addColumn<bool>("told");
+
+    QTest::addRow("neither on nor off") << "maybe"_ba << true << true;
+    QTest::addRow("off, as written by hand") << "Off"_ba << false << false;
+}
+
+void Form1StateTest::sandboxSwitchThatCannotBeReadIsTold() {
+    QFETCH(QByteArray, stored);
+    QFETCH(bool, sandbox);
+    QFETCH(bool, told);
+    QVERIFY(writeIniFile(fileName(), "[Settings]\nHasBeenRun=True\nUseSandbox=" + stored + '\n'));
+    start();
+    QCOMPARE(m_window->windowTitle().endsWith(u"(sandbox: test payments only)"_s), sandbox);
+    const QString warning = u"Trevanto | The settings file %1 holds \"maybe\" for UseSandbox, which is neither on nor "
+                            u"off, so test payments in the sandbox are used: no real money moves until the switch is "
+                            u"set again. | icon 2 | 1 button(s)"_s.arg(fileName());
+    QCOMPARE(m_dialogs->seen, told ? QStringList{warning} : QStringList());
 }
 
 void Form1StateTest::defaultStoreIsTheUsersOwn() {

@@ -1,4 +1,5 @@
 #include "cli/VelmoraCli.h"
+#include "store/NativeFileName.h"
 #include "store/SettingsStore.h"
 
 #include <QCoreApplication>
@@ -9,5 +10,6 @@ int main(int argc, char* argv[]) {
     const velmora::SettingsStore store;
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return velmora::runVelmoraCli(app.arguments(), store, out, err);
+    // The arguments byte for byte: a file name need not be UTF-8.
+    return velmora::runVelmoraCli(velmora::argumentsFromNative(argc, argv), store, out, err);
 }

@@ -1,3 +1,4 @@
+#include "store/NativeFileName.h"
 #include "ui/DisplayCheck.h"
 #include "ui/Form1.h"
 #include "ui/TerminationSignals.h"
@@ -28,7 +29,8 @@ int main(int argc, char* argv[]) {
     parser.addOption({QStringLiteral("version"), QStringLiteral("Displays version information.")});
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("An item file (.tqf) to open."),
                                  QStringLiteral("[FILE]"));
-    parser.process(app);
+    // Byte for byte, so that a file name that is not UTF-8 is refused as such rather than looked for altered.
+    parser.process(velmora::argumentsFromNative(argc, argv));
 
     // Lets the desktop match the windows to velmora.desktop, and so to its name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("velmora"));
