@@ -3,8 +3,8 @@
 // reads alike, and whatever saving writes passes the strict check.
 #include "FuzzCheck.h"
 
-#include "store/RecordValues.h"
 #include "store/ItemRecordCodec.h"
+#include "store/RecordValues.h"
 
 #include <QStringList>
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "model/CartItem.h"
-#include "model/MerchantSettings.h"
 #include "model/ItemRecord.h"
 #include "model/ItemValues.h"
+#include "model/MerchantSettings.h"
 #include "store/SettingsStore.h"
 
 #include <QFileDialog>

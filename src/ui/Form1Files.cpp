@@ -4,9 +4,9 @@
 
 #include "store/ItemFile.h"
 #include "store/NativeFileName.h"
+#include "store/RecordValues.h"
 #include "ui/ControlValues.h"
 #include "ui/Dialogs.h"
-#include "store/RecordValues.h"
 
 #include <QDir>
 #include <QDropEvent>

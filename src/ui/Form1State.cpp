@@ -4,10 +4,10 @@
 #include "ui/Form1.h"
 
 #include "store/MerchantStore.h"
+#include "store/SettingKeys.h"
 #include "store/SettingValues.h"
 #include "ui/ControlValues.h"
 #include "ui/Dialogs.h"
-#include "store/SettingKeys.h"
 #include "ui/StoreProblemNotice.h"
 #include "ui/frmAbout.h"
 #include "ui/frmOptions.h"
