@@ -12,8 +12,8 @@ namespace {
 // Every field at the window's 127-character limit, with characters that take the Windows-1252 conversion.
 ItemRecord fullestRecord() {
     ItemRecord record;
-    for (int i = 0; i < ItemFieldCount; ++i) {
-        switch (ItemFields[i].kind) {
+    for (int i = 0; i < ItemValueId::Count; ++i) {
+        switch (storedKind(itemValue(i).kind)) {
         case ValueKind::Text:
             record[i] = QString(127, QChar(u'a' + i % 26));
             record[i][0] = QChar(u'é');

@@ -3,8 +3,8 @@
 // reads alike, and whatever saving writes passes the strict check.
 #include "FuzzCheck.h"
 
-#include "store/ItemRecord.h"
 #include "store/ItemRecordCodec.h"
+#include "store/RecordValues.h"
 
 #include <QStringList>
 
@@ -36,14 +36,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     const ItemRecord& record = opened.record;
-    for (int i = 0; i < ItemFieldCount; ++i) {
-        if (ItemFields[i].kind == ValueKind::CheckBox) {
+    for (int i = 0; i < ItemValueId::Count; ++i) {
+        if (storedKind(itemValue(i).kind) == ValueKind::CheckBox) {
             const int value = checkBoxValue(record[i]);
             FUZZ_CHECK(value >= 0 && value <= 2, shownRecord(record));
         }
     }
     const CartItem item = cartItemFromRecord(record);
-    FUZZ_CHECK(item.ItemName == record[ItemFieldIndex::ItemName] && item.NoteTitle == record[ItemFieldIndex::NoteTitle],
+    FUZZ_CHECK(item.ItemName == record[ItemValueId::ItemName] && item.NoteTitle == record[ItemValueId::NoteTitle],
                shownRecord(record));
 
     // What was opened and is saved again must open as the same record; refusing to save it is allowed.

@@ -43,21 +43,24 @@ const QCommandLineOption TitleOption(u"title"_s, u"the page's title"_s, u"TEXT"_
 const QCommandLineOption HelpOption({u"h"_s, u"help"_s}, u"shows this help"_s);
 const QCommandLineOption VersionOption(u"version"_s, u"shows the program's name and version"_s);
 
-struct Command {
-    QLatin1StringView name;
-    CliCommand command;
-    bool takesFiles;
-};
+// The outputs velmora-cli makes, in the table's order.
+QList<const Output*> verbs() {
+    QList<const Output*> made;
+    for (const Output& output : outputs()) {
+        if (!output.verb.isEmpty())
+            made << &output;
+    }
+    return made;
+}
 
-const std::array<Command, 5> Commands{{
-    {"form"_L1, CliCommand::Form, true},
-    {"link"_L1, CliCommand::Link, true},
-    {"view-cart-form"_L1, CliCommand::ViewCartForm, false},
-    {"view-cart-link"_L1, CliCommand::ViewCartLink, false},
-    {"page"_L1, CliCommand::Page, true},
-}};
-
-constexpr auto CommandNames = "form, link, view-cart-form, view-cart-link or page"_L1;
+// "form, link or page"
+QString verbNames() {
+    QStringList names;
+    for (const Output* output : verbs())
+        names << output->verb;
+    const QString last = names.takeLast();
+    return names.join(u", "_s) + u" or "_s + last;
+}
 
 CliArguments usageError(const QString& message) {
     CliArguments arguments;
@@ -141,19 +144,20 @@ CliArguments parseCliArguments(const QStringList& arguments) {
         return parsed;
     QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
-        return usageError(u"Say what to make: %1."_s.arg(CommandNames));
+        return usageError(u"Say what to make: %1."_s.arg(verbNames()));
     const QString command = positional.takeFirst();
-    const auto known = std::ranges::find_if(Commands, [&](const Command& c) { return c.name == command; });
-    if (known == Commands.end())
-        return usageError(u"Unknown command \"%1\": say %2."_s.arg(command, CommandNames));
-    if (known->takesFiles && positional.isEmpty())
+    const Output* known = outputForVerb(command);
+    if (!known)
+        return usageError(u"Unknown command \"%1\": say %2."_s.arg(command, verbNames()));
+    const bool takesFiles = known->takes != OutputTakes::Settings;
+    if (takesFiles && positional.isEmpty())
         return usageError(u"Name at least one item file."_s);
-    if (!known->takesFiles && !positional.isEmpty())
+    if (!takesFiles && !positional.isEmpty())
         return usageError(u"%1 takes no item files."_s.arg(command));
-    if (parser.isSet(TitleOption) && known->command != CliCommand::Page)
+    if (parser.isSet(TitleOption) && known->takes != OutputTakes::AllItems)
         return usageError(u"--title is for the page command only."_s);
 
-    parsed.command = known->command;
+    parsed.output = known;
     parsed.files = positional;
     parsed.title = textValue(parser.value(TitleOption));
     parsed.useSandbox = sandboxSetting(parser);
@@ -178,24 +182,47 @@ CliArguments parseCliArguments(const QStringList& arguments) {
     return parsed;
 }
 
+namespace {
+
+// "  form            what it prints", wrapped beneath itself.
+QString helpEntry(QLatin1StringView verb, QLatin1StringView help) {
+    constexpr qsizetype Indent = 18;
+    constexpr qsizetype Width = 96;
+    QString entry = (u"  "_s + verb).leftJustified(Indent);
+    qsizetype lineLength = Indent;
+    for (const QLatin1StringView word : help.tokenize(QLatin1Char(' '))) {
+        if (lineLength > Indent && lineLength + 1 + word.size() > Width) {
+            entry += u'\n' + QString(Indent, u' ');
+            lineLength = Indent;
+        } else if (lineLength > Indent) {
+            entry += u' ';
+            ++lineLength;
+        }
+        entry += word;
+        lineLength += word.size();
+    }
+    return entry + u'\n';
+}
+
+} // namespace
+
 QString cliHelpText() {
     QString options;
     for (const SettingOption& option : SettingOptions)
         options +=
             u"  --%1 %2\n"_s.arg(QString(option.name + u' ' + option.valueName).leftJustified(20), option.description);
 
-    return uR"(Usage: velmora-cli form|link|page [options] [--] FILE...
-       velmora-cli view-cart-form|view-cart-link [options]
+    QStringList withFiles, withoutFiles;
+    QString made;
+    for (const Output* output : verbs()) {
+        (output->takes == OutputTakes::Settings ? withoutFiles : withFiles) << output->verb;
+        made += helpEntry(output->verb, output->help);
+    }
+    return uR"(Usage: velmora-cli %3 [options] [--] FILE...
+       velmora-cli %4 [options]
 
 Prints the text Velmora makes:
-  form            for each item file in the order given, its complete "Add to cart" button
-                  form, one line per item
-  link            likewise its bare cart link; not for an item whose option set 1 is in use
-  page            one complete HTML shop page of all the items, in the order given, with a
-                  View Cart button at the top; --title TEXT names it ("Shop" when not given)
-  view-cart-form  the "View Cart" button form, one line; takes no item files
-  view-cart-link  the bare link that shows the buyer's cart, one line; takes no item files
-
+%5
 The merchant settings are those Velmora keeps for you, only read, never changed. These options
 replace them one by one:
 %1  --currency CODE        the currency of the prices, one the cart takes, such as EUR or JPY, in
@@ -218,7 +245,7 @@ While the PayPal e-mail is not one payments can reach, a warning line goes to st
 output and the exit status stay the same. So it does while the stored sandbox switch is neither on
 nor off, when it counts as on, and neither --sandbox nor --live is given. File names are taken byte
 for byte, names that are not UTF-8 included.
-)"_s.arg(options, QLocale().name());
+)"_s.arg(options, QLocale().name(), withFiles.join(u'|'), withoutFiles.join(u'|'), made);
 }
 
 } // namespace velmora

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "generate/Outputs.h"
 #include "model/MerchantSettings.h"
 
 #include <QList>
@@ -12,14 +13,12 @@
 
 namespace velmora {
 
-enum class CliCommand { Form, Link, ViewCartForm, ViewCartLink, Page };
-
 // What the command line asks for. With help or version set, or with an error, nothing else is meaningful.
 struct CliArguments {
     bool help = false;
     bool version = false;
     QString error;
-    CliCommand command = CliCommand::Form;
+    const Output* output = nullptr; // what to make
     QStringList files;
     // The merchant settings given on the command line.
     QList<std::pair<QString MerchantSettings::*, QString>> overrides;

@@ -1,10 +1,7 @@
 #include "cli/VelmoraCli.h"
 
 #include "cli/CliArguments.h"
-#include "generate/ButtonForm.h"
-#include "generate/CartLink.h"
-#include "generate/ShopPage.h"
-#include "generate/ViewCart.h"
+#include "generate/Outputs.h"
 #include "model/MerchantAccount.h"
 #include "store/ItemFile.h"
 #include "store/MerchantStore.h"
@@ -27,47 +24,37 @@ struct Catalogue {
     QStringList errors;
 };
 
-QString linkRefusal(const QString& file) {
-    return u"Couldn't make a link for \"%1\": its option set 1 is in use, and a link carries no options; "
-           u"make a form for it instead."_s.arg(QDir::toNativeSeparators(readableFileName(file)));
+QString refusal(const Output& output, const QString& file, const QString& reason) {
+    return u"Couldn't make %1 for \"%2\": %3."_s.arg(output.what, QDir::toNativeSeparators(readableFileName(file)),
+                                                     reason);
 }
 
 // Everything is made before anything is printed, so that a script never receives half a catalogue.
 Catalogue makeCatalogue(const CliArguments& arguments, const MerchantSettings& settings) {
+    const Output& output = *arguments.output;
     Catalogue catalogue;
-    QList<CartItem> items;
+    OutputRequest request{{}, settings, arguments.locale, arguments.title};
     for (const QString& file : arguments.files) {
         const ItemRecordResult read = readItemFile(file, RecordCheck::Strict);
         if (!read.ok()) {
             catalogue.errors << read.error;
             continue;
         }
-        items << cartItemFromRecord(read.record);
-        if (arguments.command == CliCommand::Link && !allowsCartLink(items.last()))
-            catalogue.errors << linkRefusal(file);
+        request.items << cartItemFromRecord(read.record);
+        if (const QString reason = refusalFor(output, request.items.last()); !reason.isEmpty())
+            catalogue.errors << refusal(output, file, reason);
     }
     if (!catalogue.errors.isEmpty())
         return catalogue;
 
-    switch (arguments.command) {
-    case CliCommand::Form:
-        for (const CartItem& item : items)
-            catalogue.text += BuildButtonForm(item, settings, arguments.locale) + u'\n';
-        break;
-    case CliCommand::Link:
-        for (const CartItem& item : items)
-            catalogue.text += BuildCartLink(item, settings, arguments.locale) + u'\n';
-        break;
-    case CliCommand::ViewCartForm:
-        catalogue.text = BuildViewCartForm(settings) + u'\n';
-        break;
-    case CliCommand::ViewCartLink:
-        catalogue.text = BuildViewCartLink(settings) + u'\n';
-        break;
-    case CliCommand::Page:
-        catalogue.text = BuildCataloguePage(items, settings, arguments.title, arguments.locale);
-        break;
+    if (output.takes != OutputTakes::EachItem) {
+        catalogue.text = output.make(request);
+        if (output.takes == OutputTakes::Settings)
+            catalogue.text += u'\n';
+        return catalogue;
     }
+    for (const CartItem& item : std::as_const(request.items))
+        catalogue.text += output.make({{item}, settings, arguments.locale, {}}) + u'\n';
     return catalogue;
 }
 

@@ -1,7 +1,7 @@
 #include "generate/ButtonForm.h"
 
 #include "generate/FormWriter.h"
-#include "generate/PaymentHost.h"
+#include "generate/PaymentButton.h"
 #include "generate/PaymentMoney.h"
 
 namespace velmora {
@@ -62,23 +62,26 @@ void writeOptionsTable(FormWriter& form, const CartItem& item) {
     form.markup(u"</table>");
 }
 
-void writeSubmitButton(FormWriter& form, const MerchantSettings& settings) {
+void writeSubmitButton(FormWriter& form, const PaymentButton& button, const MerchantSettings& settings) {
     form.markup(u"<input type=\"image\" src=\"");
     if (settings.ButtonImageURL.isEmpty()) {
         form.markup(u"https://");
-        form.markup(PaymentHost);
-        form.markup(u"/images/x-click-but22.gif");
+        form.markup(button.imageHost);
+        form.markup(button.imagePath);
     } else {
         form.text(settings.ButtonImageURL);
     }
-    form.markup(u"\" border=\"0\" name=\"submit\" alt=\"Add to cart\">");
+    form.markup(u"\" border=\"0\" name=\"submit\" alt=\"");
+    form.markup(button.alt);
+    form.markup(u"\">");
 }
 
 } // namespace
 
 QString BuildButtonForm(const CartItem& item, const MerchantSettings& settings, const QLocale& locale) {
     const PaymentMoney money(settings, locale);
-    FormWriter form(settings, ExpectedFormSize);
+    const PaymentButton& button = paymentButtonFor(item);
+    FormWriter form(settings, button.command, ExpectedFormSize);
     form.hidden(u"business", settings.eMail);
     form.hidden(u"item_name", item.ItemName);
     form.hiddenIfPresent(u"item_number", item.ItemID);
@@ -101,8 +104,10 @@ QString BuildButtonForm(const CartItem& item, const MerchantSettings& settings, 
         form.markup(u"<input type=\"hidden\" name=\"no_note\" value=\"1\">");
     if (item.Option1.Active == 1)
         writeOptionsTable(form, item);
-    writeSubmitButton(form, settings);
-    form.markup(u"<input type=\"hidden\" name=\"add\" value=\"1\"></form>");
+    writeSubmitButton(form, button, settings);
+    if (button.addsToCart)
+        form.markup(u"<input type=\"hidden\" name=\"add\" value=\"1\">");
+    form.markup(u"</form>");
     return form.finish();
 }
 

@@ -1,6 +1,7 @@
 #include "generate/CartLink.h"
 
 #include "generate/LinkQuery.h"
+#include "generate/PaymentButton.h"
 #include "generate/PaymentHost.h"
 #include "generate/PaymentMoney.h"
 
@@ -8,7 +9,7 @@ namespace velmora {
 
 QString BuildCartLink(const CartItem& item, const MerchantSettings& settings, const QLocale& locale) {
     const PaymentMoney money(settings, locale);
-    LinkQuery link(paymentActionHost(settings), u"/cart/add=1");
+    LinkQuery link(paymentActionHost(settings), paymentButtonFor(item).linkPath);
     link.parameter(u"business", settings.eMail);
     link.parameter(u"item_name", item.ItemName);
     link.parameterIfPresent(u"item_number", item.ItemID);

@@ -17,11 +17,14 @@ void announceUtf8(QString& html) {
 
 } // namespace
 
-FormWriter::FormWriter(const MerchantSettings& settings, qsizetype expectedSize) : HtmlWriter(expectedSize) {
+FormWriter::FormWriter(const MerchantSettings& settings, QLatin1StringView command, qsizetype expectedSize)
+    : HtmlWriter(expectedSize) {
     markup(u"<form target=\"paypal\" action=\"https://");
     markup(paymentActionHost(settings));
     markup(u"/cgi-bin/webscr\" method=\"post\">");
-    markup(u"<input type=\"hidden\" name=\"cmd\" value=\"_cart\">");
+    markup(u"<input type=\"hidden\" name=\"cmd\" value=\"");
+    markup(command);
+    markup(u"\">");
 }
 
 QString FormWriter::finish() {

@@ -5,11 +5,11 @@
 
 namespace velmora {
 
-// A form that posts to the payment service's cart: the constructor opens it on the merchant's host with the cart
-// command, the caller adds fields and closes it, and finish() hands it over.
+// A form that posts to the payment service: the constructor opens it on the merchant's host with the command it is
+// asked for ("_cart", say), the caller adds fields and closes it, and finish() hands it over.
 class FormWriter : public HtmlWriter {
 public:
-    FormWriter(const MerchantSettings& settings, qsizetype expectedSize);
+    FormWriter(const MerchantSettings& settings, QLatin1StringView command, qsizetype expectedSize);
 
     void hidden(QStringView name, QStringView value) {
         markup(u"<input type=\"hidden\" name=\"");

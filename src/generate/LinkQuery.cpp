@@ -15,7 +15,7 @@ QByteArray percentEncoded(const QString& value) {
 
 } // namespace
 
-LinkQuery::LinkQuery(QLatin1StringView host, QStringView path) {
+LinkQuery::LinkQuery(QLatin1StringView host, QLatin1StringView path) {
     m_url = QStringLiteral("https://");
     m_url += host;
     m_url += path;

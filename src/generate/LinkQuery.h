@@ -9,7 +9,7 @@ namespace velmora {
 // UTF-8.
 class LinkQuery {
 public:
-    LinkQuery(QLatin1StringView host, QStringView path);
+    LinkQuery(QLatin1StringView host, QLatin1StringView path);
 
     void parameter(QStringView name, const QString& value);
 

@@ -3,6 +3,7 @@
 #include "generate/ButtonForm.h"
 #include "generate/CartLink.h"
 #include "generate/HtmlWriter.h"
+#include "generate/Outputs.h"
 #include "generate/PageSafeText.h"
 #include "generate/PaymentMoney.h"
 #include "generate/ViewCart.h"
@@ -154,7 +155,7 @@ QString BuildPreviewPage(const CartItem& typedItem, const MerchantSettings& type
     PageWriter page(1, title, locale);
     page.banner(settings.UseSandbox);
     page.header(title, settings);
-    page.item(item, settings, locale, allowsCartLink(item));
+    page.item(item, settings, locale, refusalFor(output(OutputId::Link), item).isEmpty());
     return page.finish();
 }
 

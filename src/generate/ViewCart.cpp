@@ -2,12 +2,13 @@
 
 #include "generate/FormWriter.h"
 #include "generate/LinkQuery.h"
+#include "generate/PaymentButton.h"
 #include "generate/PaymentHost.h"
 
 namespace velmora {
 
 QString BuildViewCartForm(const MerchantSettings& settings) {
-    FormWriter form(settings, 512);
+    FormWriter form(settings, CartCommand, 512);
     form.hidden(u"business", settings.eMail);
     form.markup(u"<input type=\"hidden\" name=\"display\" value=\"1\">");
     form.hiddenIfPresent(u"shopping_url", settings.ShoppingURL);
@@ -18,7 +19,7 @@ QString BuildViewCartForm(const MerchantSettings& settings) {
 }
 
 QString BuildViewCartLink(const MerchantSettings& settings) {
-    LinkQuery link(paymentActionHost(settings), u"/cgi-bin/webscr?cmd=_cart&display=1");
+    LinkQuery link(paymentActionHost(settings), QLatin1StringView("/cgi-bin/webscr?cmd=_cart&display=1"));
     link.parameter(u"business", settings.eMail);
     link.parameterIfPresent(u"shopping_url", settings.ShoppingURL);
     return link.finish();

@@ -26,9 +26,4 @@ struct CartItem {
     OptionSet Option1, Option2;
 };
 
-// A link cannot carry option sets, so none is offered while the first set is in use.
-inline bool allowsCartLink(const CartItem& item) {
-    return item.Option1.Active != 1;
-}
-
 } // namespace velmora

@@ -1,9 +1,12 @@
 #include "store/ItemRecordCodec.h"
 
+#include "model/ItemValues.h"
+
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QStringList>
 
+#include <array>
 #include <optional>
 
 namespace velmora {
@@ -79,12 +82,25 @@ QByteArrayView recordLine(QByteArrayView bytes) {
     return bytes.sliced(start, end - start);
 }
 
+// The values of the classic record, by their field.
+const std::array<const ItemValue*, ClassicFieldCount>& classicFields() {
+    static const std::array<const ItemValue*, ClassicFieldCount> fields = [] {
+        std::array<const ItemValue*, ClassicFieldCount> byField{};
+        for (const ItemValue& value : itemValues()) {
+            if (value.isClassic())
+                byField[value.classicField] = &value;
+        }
+        return byField;
+    }();
+    return fields;
+}
+
 QString notAnItemFile(const QString& reason) {
     return u"not an item file (%1)"_s.arg(reason);
 }
 
 QString separatorCount(qsizetype separators) {
-    return u"%1 field separators where an item has %2"_s.arg(separators).arg(ItemFieldCount);
+    return u"%1 field separators where an item has %2"_s.arg(separators).arg(ClassicFieldCount);
 }
 
 // Why the strict check refuses the bytes, whose record is the line given; or nothing.
@@ -95,7 +111,7 @@ QString wholeRecordProblem(QByteArrayView bytes, QByteArrayView line) {
         return u"it is empty"_s;
     if (!bytes.contains(Separator))
         return u"it holds no field separator"_s;
-    if (const qsizetype separators = line.count(Separator); separators != ItemFieldCount)
+    if (const qsizetype separators = line.count(Separator); separators != ClassicFieldCount)
         return separatorCount(separators);
     if (!line.endsWith(Separator))
         return u"text after the last field separator"_s;
@@ -104,12 +120,12 @@ QString wholeRecordProblem(QByteArrayView bytes, QByteArrayView line) {
 
 QString checkBoxRefusals(const ItemRecord& record) {
     QStringList refusals;
-    for (int i = 0; i < ItemFieldCount; ++i) {
-        if (ItemFields[i].kind != ValueKind::CheckBox)
+    for (const ItemValue* field : classicFields()) {
+        if (field->kind != ItemValueKind::Flag)
             continue;
-        if (const int value = checkBoxValue(record[i]); value < 0 || value > 2)
-            refusals << u"\"%1\" reads \"%2\", and a check box holds only 0, 1 or 2"_s.arg(ItemFields[i].label,
-                                                                                           record[i]);
+        const QString& text = record[field->id];
+        if (const int value = checkBoxValue(text); value < 0 || value > 2)
+            refusals << u"\"%1\" reads \"%2\", and a check box holds only 0, 1 or 2"_s.arg(field->label, text);
     }
     return refusals.join(u"; ");
 }
@@ -122,11 +138,12 @@ ItemBytesResult encodeItemRecord(const ItemRecord& record) {
 
     QByteArray bytes;
     QStringList refusals;
-    for (int i = 0; i < ItemFieldCount; ++i) {
-        if (const std::optional<QByteArray> field = storedForm(record[i]))
-            bytes += *field + Separator;
+    for (const ItemValue* field : classicFields()) {
+        const QString& text = record[field->id];
+        if (const std::optional<QByteArray> stored = storedForm(text))
+            bytes += *stored + Separator;
         else
-            refusals << u"%1: %2"_s.arg(ItemFields[i].label, unstorableCharacters(record[i]).join(u' '));
+            refusals << u"%1: %2"_s.arg(field->label, unstorableCharacters(text).join(u' '));
     }
     if (!refusals.isEmpty())
         return {{}, u"an item file cannot store these characters: "_s + refusals.join(u"; ")};
@@ -144,14 +161,14 @@ ItemRecordResult decodeItemRecord(QByteArrayView bytes, RecordCheck check) {
             return {{}, notAnItemFile(problem)};
     }
     const qsizetype separators = line.count(Separator);
-    if (separators > ItemFieldCount)
+    if (separators > ClassicFieldCount)
         return {{}, notAnItemFile(separatorCount(separators))};
 
     ItemRecord record;
     qsizetype start = 0;
     for (qsizetype slot = 0; slot < separators; ++slot) {
         const qsizetype end = line.indexOf(Separator, start);
-        record[slot] = decoder.decode(line.sliced(start, end - start));
+        record[classicFields()[slot]->id] = decoder.decode(line.sliced(start, end - start));
         start = end + 1;
     }
     if (const QString refusals = checkBoxRefusals(record); !refusals.isEmpty())

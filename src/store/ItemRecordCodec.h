@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/ItemRecord.h"
+#include "store/RecordValues.h"
 
 #include <QByteArray>
 #include <QString>

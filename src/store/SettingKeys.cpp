@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace velmora {
 
@@ -31,44 +32,6 @@ constexpr std::array keys = {
     SettingKey{"RecentFiles"_L1, "File3"_L1, Text, {}},
     SettingKey{"RecentFiles"_L1, "File4"_L1, Text, {}},
     SettingKey{"RecentFiles"_L1, "File5"_L1, Text, {}},
-
-    // The main window, restored and saved in this order: whether a set is in use comes before its kind.
-    SettingKey{"Settings"_L1, "ItemName"_L1, Text, {}},
-    SettingKey{"Settings"_L1, "ItemID"_L1, Text, {}},
-    SettingKey{"Settings"_L1, "Price"_L1, Text, {}},
-    SettingKey{"Settings"_L1, "Shipping1"_L1, Text, {}},
-    SettingKey{"Settings"_L1, "Shipping2"_L1, Text, {}},
-    SettingKey{"Settings"_L1, "UseOption1"_L1, CheckBox, "0"_L1},
-    SettingKey{"Settings"_L1, "UseOption2"_L1, CheckBox, "0"_L1},
-    SettingKey{"Settings"_L1, "Option1Name"_L1, Text, {}},
-    SettingKey{"Settings"_L1, "Option2Name"_L1, Text, {}},
-    SettingKey{"Settings"_L1, "optSet1DropDown"_L1, Boolean, "True"_L1},
-    SettingKey{"Settings"_L1, "optSet1TextBox"_L1, Boolean, "False"_L1},
-    SettingKey{"Settings"_L1, "optSet2DropDown"_L1, Boolean, "True"_L1},
-    SettingKey{"Settings"_L1, "optSet2TextBox"_L1, Boolean, "False"_L1},
-    SettingKey{"DropDowns"_L1, "Set1Box1"_L1, Text, {}},
-    SettingKey{"DropDowns"_L1, "Set1Box2"_L1, Text, {}},
-    SettingKey{"DropDowns"_L1, "Set1Box3"_L1, Text, {}},
-    SettingKey{"DropDowns"_L1, "Set1Box4"_L1, Text, {}},
-    SettingKey{"DropDowns"_L1, "Set1Box5"_L1, Text, {}},
-    SettingKey{"DropDowns"_L1, "Set1Box6"_L1, Text, {}},
-    SettingKey{"DropDowns"_L1, "Set1Box7"_L1, Text, {}},
-    SettingKey{"DropDowns"_L1, "Set1Box8"_L1, Text, {}},
-    SettingKey{"DropDowns"_L1, "Set1Box9"_L1, Text, {}},
-    SettingKey{"DropDowns"_L1, "Set1Box10"_L1, Text, {}},
-    SettingKey{"DropDowns"_L1, "Set2Box1"_L1, Text, {}},
-    SettingKey{"DropDowns"_L1, "Set2Box2"_L1, Text, {}},
-    SettingKey{"DropDowns"_L1, "Set2Box3"_L1, Text, {}},
-    SettingKey{"DropDowns"_L1, "Set2Box4"_L1, Text, {}},
-    SettingKey{"DropDowns"_L1, "Set2Box5"_L1, Text, {}},
-    SettingKey{"DropDowns"_L1, "Set2Box6"_L1, Text, {}},
-    SettingKey{"DropDowns"_L1, "Set2Box7"_L1, Text, {}},
-    SettingKey{"DropDowns"_L1, "Set2Box8"_L1, Text, {}},
-    SettingKey{"DropDowns"_L1, "Set2Box9"_L1, Text, {}},
-    SettingKey{"DropDowns"_L1, "Set2Box10"_L1, Text, {}},
-    SettingKey{"Settings"_L1, "chkShippingAddress"_L1, CheckBox, "1"_L1},
-    SettingKey{"Settings"_L1, "chkNote"_L1, CheckBox, "1"_L1},
-    SettingKey{"Settings"_L1, "txtNote"_L1, Text, "Special Instructions"_L1},
 };
 
 constexpr bool isMerchantKey(const SettingKey& key) {
@@ -78,8 +41,71 @@ constexpr bool isMerchantKey(const SettingKey& key) {
 // The merchant keys lead the table, then the first-run flag, the recent files and the window's keys.
 constexpr std::size_t merchantKeyCount = std::ranges::count_if(keys, isMerchantKey);
 static_assert(std::ranges::all_of(std::span(keys).first<merchantKeyCount>(), isMerchantKey));
-static_assert(keys.size() == merchantKeyCount + 1 + recentFileKeyCount + windowStateKeyCount);
-static_assert(WindowStateKey::NoteTitle + 1 == windowStateKeyCount);
+static_assert(keys.size() == merchantKeyCount + 1 + recentFileKeyCount);
+
+// The window's classic keys, restored and saved in this order: whether a set is in use comes before its kind.
+namespace Id = ItemValueId;
+constexpr std::array<int, ClassicFieldCount> classicStoreOrder{
+    Id::ItemName,
+    Id::ItemID,
+    Id::Price,
+    Id::Shipping1,
+    Id::Shipping2,
+    Id::Option1Active,
+    Id::Option2Active,
+    Id::Option1Name,
+    Id::Option2Name,
+    Id::Option1DropDown,
+    Id::Option1TextBox,
+    Id::Option2DropDown,
+    Id::Option2TextBox,
+    Id::Option1Values + 0,
+    Id::Option1Values + 1,
+    Id::Option1Values + 2,
+    Id::Option1Values + 3,
+    Id::Option1Values + 4,
+    Id::Option1Values + 5,
+    Id::Option1Values + 6,
+    Id::Option1Values + 7,
+    Id::Option1Values + 8,
+    Id::Option1Values + 9,
+    Id::Option2Values + 0,
+    Id::Option2Values + 1,
+    Id::Option2Values + 2,
+    Id::Option2Values + 3,
+    Id::Option2Values + 4,
+    Id::Option2Values + 5,
+    Id::Option2Values + 6,
+    Id::Option2Values + 7,
+    Id::Option2Values + 8,
+    Id::Option2Values + 9,
+    Id::ShippingAddress,
+    Id::Note,
+    Id::NoteTitle,
+};
+static_assert(classicStoreOrder.size() == ClassicFieldCount);
+
+// The store's text form of an item value's default: a kind button's "1" is "True".
+QLatin1StringView storedDefault(const ItemValue& value) {
+    if (value.kind != ItemValueKind::KindButton)
+        return value.defaultText;
+    return value.defaultText == "1"_L1 ? "True"_L1 : "False"_L1;
+}
+
+SettingKey windowStateKey(const ItemValue& value) {
+    return {value.storeSection, value.storeKey, storedKind(value.kind), storedDefault(value), {}, {}, value.id};
+}
+
+std::vector<SettingKey> makeWindowStateKeys() {
+    std::vector<SettingKey> window;
+    for (const int id : classicStoreOrder)
+        window.push_back(windowStateKey(itemValue(id)));
+    for (const ItemValue& value : itemValues()) {
+        if (!value.isClassic())
+            window.push_back(windowStateKey(value));
+    }
+    return window;
+}
 
 } // namespace
 
@@ -95,8 +121,9 @@ std::span<const SettingKey, recentFileKeyCount> recentFileKeys() {
     return std::span(keys).subspan<merchantKeyCount + 1, recentFileKeyCount>();
 }
 
-std::span<const SettingKey, windowStateKeyCount> windowStateKeys() {
-    return std::span(keys).last<windowStateKeyCount>();
+std::span<const SettingKey> windowStateKeys() {
+    static const std::vector<SettingKey> window = makeWindowStateKeys();
+    return window;
 }
 
 } // namespace velmora

@@ -20,34 +20,10 @@ struct SettingKey {
     QLatin1StringView defaultText;
     MerchantField merchantField{};
     QLatin1StringView misreadText{};
+    int itemValue = -1; // for a key of the main window, the id of the item value it keeps
 };
 
-inline constexpr std::size_t windowStateKeyCount = 36;
 inline constexpr std::size_t recentFileKeyCount = 5;
-
-// Positions in windowStateKeys(), for code that names a key of the main window.
-namespace WindowStateKey {
-enum : int {
-    ItemName,
-    ItemID,
-    Price,
-    Shipping1,
-    Shipping2,
-    UseOption1,
-    UseOption2,
-    Option1Name,
-    Option2Name,
-    Option1DropDown,
-    Option1TextBox,
-    Option2DropDown,
-    Option2TextBox,
-    Set1Box1,                 // ten keys
-    Set2Box1 = Set1Box1 + 10, // ten keys
-    ShippingAddress = Set2Box1 + 10,
-    Note,
-    NoteTitle,
-};
-} // namespace WindowStateKey
 
 // "eMail", "StoreLogo", "PurchaseSuccessURL", "PurchaseCancelURL", "ButtonImageURL", "Currency", "UseSandbox",
 // "ShoppingURL": the order of every read and write of the merchant settings. Each fills its field of
@@ -57,7 +33,8 @@ std::span<const SettingKey> merchantKeys();
 const SettingKey& hasBeenRunKey();
 // "File1" to "File5" in the section "RecentFiles": the item files last opened or saved, most recent first.
 std::span<const SettingKey, recentFileKeyCount> recentFileKeys();
-// The main window's 36 keys in the order they are restored and saved.
-std::span<const SettingKey, windowStateKeyCount> windowStateKeys();
+// The main window's keys, one for each item value, in the order they are restored and saved: the classic ones as
+// earlier versions wrote them, then the others in the order of the item's values.
+std::span<const SettingKey> windowStateKeys();
 
 } // namespace velmora

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/ItemValues.h"
+
 #include <QString>
 
 #include <variant>
@@ -18,6 +20,18 @@ using StoredValue = std::variant<QString, int, bool>;
 
 inline ValueKind kindOf(const StoredValue& value) {
     return ValueKind(value.index());
+}
+
+// How an item value is held: its text for texts and amounts, a state for a flag, a yes or no for a kind button.
+constexpr ValueKind storedKind(ItemValueKind kind) {
+    switch (kind) {
+    case ItemValueKind::Flag:
+        return ValueKind::CheckBox;
+    case ItemValueKind::KindButton:
+        return ValueKind::Boolean;
+    default:
+        return ValueKind::Text;
+    }
 }
 
 } // namespace velmora

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "model/CartItem.h"
+#include "model/ItemRecord.h"
+#include "model/ItemValues.h"
 #include "model/MerchantSettings.h"
-#include "store/ItemRecord.h"
 #include "store/SettingsStore.h"
 
 #include <QFileDialog>
@@ -158,11 +159,11 @@ private:
     QTimer* m_stateSaveTimer = nullptr; // runs from an edit until the user pauses
 
     // The fields that hold money, by item field.
-    static constexpr std::array<int, 3> MoneyFields{velmora::ItemFieldIndex::Price, velmora::ItemFieldIndex::Shipping1,
-                                                    velmora::ItemFieldIndex::Shipping2};
+    static constexpr std::array<int, 3> MoneyFields{velmora::ItemValueId::Price, velmora::ItemValueId::Shipping1,
+                                                    velmora::ItemValueId::Shipping2};
 
-    // The controls of the item, by item field, as itemControls() names them; the others by their own names.
-    std::array<QWidget*, velmora::ItemFieldCount> m_itemControls{};
+    // The controls of the item, by item value, as itemControls() names them; the others by their own names.
+    std::array<QWidget*, velmora::ItemValueId::Count> m_itemControls{};
     std::array<OptionSetControls, 2> m_sets;
     QCheckBox* m_chkNote = nullptr;
     QLineEdit* m_txtNote = nullptr;

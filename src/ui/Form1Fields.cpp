@@ -91,8 +91,8 @@ void Form1::cmdClearOptions2_Click() {
 
 // Empties the texts of the item; flags, kinds and the note title are left as they are.
 void Form1::cmdClearAll_Click() {
-    for (int field = velmora::ItemFieldIndex::ItemName; field <= velmora::ItemFieldIndex::Shipping2; ++field)
-        velmora::setControlValue(*m_itemControls[field], QString());
+    for (int id = velmora::ItemValueId::ItemName; id <= velmora::ItemValueId::Shipping2; ++id)
+        velmora::setControlValue(*m_itemControls[id], QString());
     for (OptionSetControls& set : m_sets)
         clearOptionSet(set);
 }

@@ -4,9 +4,9 @@
 
 #include "store/ItemFile.h"
 #include "store/NativeFileName.h"
+#include "store/RecordValues.h"
 #include "ui/ControlValues.h"
 #include "ui/Dialogs.h"
-#include "ui/ItemControls.h"
 
 #include <QDir>
 #include <QDropEvent>
@@ -32,8 +32,8 @@ QStringList droppedItemFiles(const QMimeData& data) {
 
 ItemRecord Form1::BuildItemRecord() const {
     ItemRecord record;
-    for (const ItemControl& row : itemControls())
-        record[row.field] = itemFieldText(controlValue(*m_itemControls[row.field], row.kind));
+    for (const ItemValue& value : itemValues())
+        record[value.id] = itemFieldText(controlValue(*m_itemControls[value.id], storedKind(value.kind)));
     return record;
 }
 
@@ -41,8 +41,8 @@ ItemRecord Form1::BuildItemRecord() const {
 // set 1's box takes set 2 down before set 2's own box may bring it back. The reader has refused check-box values
 // a box cannot hold.
 void Form1::LoadItemRecord(const ItemRecord& record) {
-    for (const ItemControl& row : itemControls())
-        setControlValue(*m_itemControls[row.field], itemFieldValue(row.kind, record[row.field]));
+    for (const ItemValue& value : itemValues())
+        setControlValue(*m_itemControls[value.id], itemFieldValue(storedKind(value.kind), record[value.id]));
 }
 
 void Form1::mnuSave_Click() {

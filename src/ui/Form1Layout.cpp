@@ -429,7 +429,7 @@ void nameForScreenReaders(const std::vector<ControlRow>& rows, const BuiltContro
     for (const ItemControl& control : itemControls()) {
         QWidget& widget = built.get<QWidget>(control.name);
         if (qobject_cast<QGroupBox*>(widget.parentWidget()))
-            widget.setAccessibleName(ItemFields[control.field].label);
+            widget.setAccessibleName(itemValue(control.id).label);
     }
 }
 

@@ -32,7 +32,7 @@ void Form1::tellOfAmountsMade() {
 
 QString Form1::moneyNoticeOf(int field, const QString& typed) const {
     const QString holds = qobject_cast<const QLineEdit*>(m_itemControls[field])->text();
-    const MoneyField money{moneyFieldName(field), field == ItemFieldIndex::Price, typed, holds};
+    const MoneyField money{moneyFieldName(field), field == ItemValueId::Price, typed, holds};
     return moneyNotice(money, moneyLocale(), m_settings.Currency);
 }
 

@@ -4,10 +4,10 @@
 #include "ui/Form1.h"
 
 #include "store/MerchantStore.h"
+#include "store/SettingKeys.h"
 #include "store/SettingValues.h"
 #include "ui/ControlValues.h"
 #include "ui/Dialogs.h"
-#include "ui/ItemControls.h"
 #include "ui/StoreProblemNotice.h"
 #include "ui/frmAbout.h"
 #include "ui/frmOptions.h"
@@ -66,8 +66,8 @@ void Form1::saveStateAfterEdits() {
 // Assigning a check box or kind button runs its handler, so the sets and the note title fall into line
 // in table order, exactly as the user's own clicks would have left them.
 void Form1::restoreWindowState() {
-    for (const ItemControl* row : itemControlsInStoreOrder())
-        setControlValue(*m_itemControls[row->field], readValue(m_store, windowStateKeys()[row->key]));
+    for (const SettingKey& key : windowStateKeys())
+        setControlValue(*m_itemControls[key.itemValue], readValue(m_store, key));
 }
 
 // Every key on every close, hidden and disabled controls included, so nothing typed is lost.
@@ -75,8 +75,8 @@ void Form1::saveWindowState() {
     // Before the load step has restored it the window holds its layout's texts, not the user's item.
     if (!m_loaded)
         return;
-    for (const ItemControl* row : itemControlsInStoreOrder())
-        writeValue(m_store, windowStateKeys()[row->key], controlValue(*m_itemControls[row->field], row->kind));
+    for (const SettingKey& key : windowStateKeys())
+        writeValue(m_store, key, controlValue(*m_itemControls[key.itemValue], key.kind));
     m_store.commit();
 }
 

@@ -24,11 +24,10 @@ using namespace velmora;
 void Form1::takeControls(const BuiltControls& built) {
     for (const ItemControl& row : itemControls()) {
         QWidget& control = built.get<QWidget>(row.name);
-        // A row that disagreed with its control or with the formats would save and restore the wrong text.
-        if (!holdsKind(control, row.kind) || ItemFields[row.field].kind != row.kind ||
-            windowStateKeys()[row.key].kind != row.kind)
-            qFatal("The item's control %s does not hold the kind of value its field and key do", row.name.data());
-        m_itemControls[row.field] = &control;
+        // A control of another kind would save and restore the wrong text.
+        if (!holdsKind(control, storedKind(itemValue(row.id).kind)))
+            qFatal("The item's control %s does not hold the kind of value it is for", row.name.data());
+        m_itemControls[row.id] = &control;
     }
 
     for (int set : {1, 2}) {
@@ -95,9 +94,9 @@ void Form1::wireEvents(const BuiltControls& built) {
     connect(&built.get<QMenu>(QStringLiteral("mnuFile")), &QMenu::aboutToShow, this, &Form1::fillRecentMenu);
 
     auto* selectOnFocus = new SelectOnFocus(this);
-    for (const ItemControl& row : itemControls()) {
-        if (row.kind == ValueKind::Text)
-            m_itemControls[row.field]->installEventFilter(selectOnFocus);
+    for (const ItemValue& value : itemValues()) {
+        if (storedKind(value.kind) == ValueKind::Text)
+            m_itemControls[value.id]->installEventFilter(selectOnFocus);
     }
     auto* normalizeOnFocusLoss = new NormalizeOnFocusLoss(this);
     for (int field : MoneyFields) {

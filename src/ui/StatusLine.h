@@ -8,7 +8,7 @@
 namespace velmora {
 
 // The line under the main window's layout, for what the merchant should know without being stopped. Each source
-// (a money field by its ItemFieldIndex, the account) holds at most one message; the newest shows, and when it is
+// (a money field by its item value's id, the account) holds at most one message; the newest shows, and when it is
 // taken back the one before it shows again.
 class StatusLine : public QLabel {
     Q_OBJECT

@@ -70,8 +70,8 @@ void ProgramsTest::opensTheItemFileItIsGiven() {
     const QString store = dir.filePath(u"Trevanto/Trevanto.ini"_s);
     const QString item = dir.filePath(u"mug.tqf"_s);
     QVERIFY(writeIniFile(store, "[Settings]\nHasBeenRun=True\n"));
-    QVERIFY(writeIniFile(item,
-                         velmora::encodeItemRecord(recordWith({{velmora::ItemFieldIndex::ItemName, u"Mug"_s}})).bytes));
+    QVERIFY(
+        writeIniFile(item, velmora::encodeItemRecord(recordWith({{velmora::ItemValueId::ItemName, u"Mug"_s}})).bytes));
 
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);

@@ -13,7 +13,7 @@ int main(int argc, char* argv[]) {
     const QCoreApplication app(argc, argv);
     const CliArguments arguments = parseCliArguments(app.arguments());
     QTextStream err(stderr);
-    if (!arguments.error.isEmpty() || arguments.command != CliCommand::Page || arguments.files.size() != 1) {
+    if (!arguments.error.isEmpty() || arguments.output->id != OutputId::Page || arguments.files.size() != 1) {
         err << "Usage: preview_page page [velmora-cli's options] FILE\n" << arguments.error << '\n';
         return 1;
     }

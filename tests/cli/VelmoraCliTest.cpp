@@ -166,7 +166,7 @@ void VelmoraCliTest::initTestCase() {
     }
     m_store = std::make_unique<SettingsStore>(u"settings.ini"_s);
 
-    using namespace ItemFieldIndex;
+    using namespace ItemValueId;
     QVERIFY(QFile::copy(QStringLiteral(VELMORA_EXAMPLES_DIR "/mug.tqf"), u"mug.tqf"_s));
     writeItem(u"accents.tqf"_s, recordWith({{ItemName, u"Café « Straße »"_s},
                                             {ItemID, u"C-1"_s},
@@ -481,7 +481,7 @@ void VelmoraCliTest::readsMoneyAsMerchantsTypeIt_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("payment");
     for (const TypedMoney& money : TypedMoneyTexts) {
-        if (encodeItemRecord(recordWith({{ItemFieldIndex::Price, money.typed}})).ok())
+        if (encodeItemRecord(recordWith({{ItemValueId::Price, money.typed}})).ok())
             QTest::addRow("%s, %s", money.locale, money.what) << money.locale << money.typed << money.payment;
     }
 }
@@ -491,7 +491,7 @@ void VelmoraCliTest::readsMoneyAsMerchantsTypeIt() {
     QFETCH(QString, typed);
     QFETCH(QString, payment);
     const QString file = m_dir.filePath(u"typed.tqf"_s);
-    writeItem(file, recordWith({{ItemFieldIndex::Price, typed}}));
+    writeItem(file, recordWith({{ItemValueId::Price, typed}}));
 
     const CliRun form = run({u"form"_s, u"--locale"_s, locale, file}, *m_store);
     QCOMPARE(form.exit, int(CliExit::Done));
@@ -706,8 +706,8 @@ void VelmoraCliTest::makesACatalogueOfAThousandItems() {
         // Written plainly: a thousand synced saves would only time the disk.
         QFile file(files.last());
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(encodeItemRecord(recordWith({{ItemFieldIndex::ItemName, u"Item %1"_s.arg(i)},
-                                                {ItemFieldIndex::Price, u"%1.00"_s.arg(i)}}))
+        file.write(encodeItemRecord(recordWith({{ItemValueId::ItemName, u"Item %1"_s.arg(i)},
+                                                {ItemValueId::Price, u"%1.00"_s.arg(i)}}))
                        .bytes);
     }
 

@@ -18,9 +18,9 @@ namespace {
 
 ItemRecord itemNamed(const QString& name) {
     ItemRecord record;
-    record[ItemFieldIndex::ItemName] = name;
-    record[ItemFieldIndex::Price] = u"5.00"_s;
-    record[ItemFieldIndex::ShippingAddress] = u"1"_s;
+    record[ItemValueId::ItemName] = name;
+    record[ItemValueId::Price] = u"5.00"_s;
+    record[ItemValueId::ShippingAddress] = u"1"_s;
     return record;
 }
 

@@ -25,7 +25,7 @@ QString saveThrough(const QString& writer, const QString& path) {
         store.saveSetting(u"Settings"_s, u"ItemName"_s, u"Lamp"_s);
         return store.commit() ? QString() : store.problem();
     }
-    return writeItemFile(path, recordWith({{ItemFieldIndex::ItemName, u"Lamp"_s}})).error;
+    return writeItemFile(path, recordWith({{ItemValueId::ItemName, u"Lamp"_s}})).error;
 }
 
 } // namespace

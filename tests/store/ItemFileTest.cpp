@@ -13,12 +13,12 @@ namespace {
 
 ItemRecord sampleRecord() {
     ItemRecord record;
-    record[ItemFieldIndex::ItemName] = u"Café mug, \"large\" "_s;
-    record[ItemFieldIndex::Price] = u"5.00 €"_s;
-    record[ItemFieldIndex::Option1Active] = u"1"_s;
-    record[ItemFieldIndex::Option1TextBox] = u"1"_s;
-    record[ItemFieldIndex::Option1Values + 9] = u" Straße"_s;
-    record[ItemFieldIndex::Note] = u"2"_s;
+    record[ItemValueId::ItemName] = u"Café mug, \"large\" "_s;
+    record[ItemValueId::Price] = u"5.00 €"_s;
+    record[ItemValueId::Option1Active] = u"1"_s;
+    record[ItemValueId::Option1TextBox] = u"1"_s;
+    record[ItemValueId::Option1Values + 9] = u" Straße"_s;
+    record[ItemValueId::Note] = u"2"_s;
     return record;
 }
 
@@ -139,7 +139,7 @@ void ItemFileTest::failedSaveLeavesTheOldFile() {
     const QStringList entriesBefore = QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::Hidden);
 
     ItemRecord record = sampleRecord();
-    record[ItemFieldIndex::ItemName] = itemName;
+    record[ItemValueId::ItemName] = itemName;
     ItemSaveResult saved;
     {
         std::optional<FileSizeLimit> limit;

@@ -24,25 +24,25 @@ QByteArray windows1252(const QString& text) {
 // The item of the file format's own example: Mug at 5.00, shipping address asked, no note, both sets unused.
 ItemRecord mugRecord() {
     ItemRecord record;
-    record[ItemFieldIndex::ItemName] = u"Mug"_s;
-    record[ItemFieldIndex::Price] = u"5.00"_s;
-    record[ItemFieldIndex::Option1Active] = u"0"_s;
-    record[ItemFieldIndex::Option1DropDown] = u"1"_s;
-    record[ItemFieldIndex::Option1TextBox] = u"0"_s;
-    record[ItemFieldIndex::Option2Active] = u"0"_s;
-    record[ItemFieldIndex::Option2DropDown] = u"1"_s;
-    record[ItemFieldIndex::Option2TextBox] = u"0"_s;
-    record[ItemFieldIndex::ShippingAddress] = u"1"_s;
-    record[ItemFieldIndex::Note] = u"0"_s;
-    record[ItemFieldIndex::NoteTitle] = u"Special Instructions (optional)"_s;
+    record[ItemValueId::ItemName] = u"Mug"_s;
+    record[ItemValueId::Price] = u"5.00"_s;
+    record[ItemValueId::Option1Active] = u"0"_s;
+    record[ItemValueId::Option1DropDown] = u"1"_s;
+    record[ItemValueId::Option1TextBox] = u"0"_s;
+    record[ItemValueId::Option2Active] = u"0"_s;
+    record[ItemValueId::Option2DropDown] = u"1"_s;
+    record[ItemValueId::Option2TextBox] = u"0"_s;
+    record[ItemValueId::ShippingAddress] = u"1"_s;
+    record[ItemValueId::Note] = u"0"_s;
+    record[ItemValueId::NoteTitle] = u"Special Instructions (optional)"_s;
     return record;
 }
 
 // Every text field holds the text, told apart by its index; the other fields vary with it.
 ItemRecord recordOf(const QString& text) {
     ItemRecord record;
-    for (int i = 0; i < ItemFieldCount; ++i) {
-        switch (ItemFields[i].kind) {
+    for (int i = 0; i < ItemValueId::Count; ++i) {
+        switch (storedKind(itemValue(i).kind)) {
         case ValueKind::Text:
             record[i] = text + QString::number(i);
             break;
@@ -121,7 +121,7 @@ void ItemRecordCodecTest::roundTrips() {
     for (const RecordCheck check : {RecordCheck::Lenient, RecordCheck::Strict}) {
         const ItemRecordResult decoded = decodeItemRecord(encoded.bytes, check);
         QVERIFY2(decoded.ok(), qPrintable(decoded.error));
-        for (int i = 0; i < ItemFieldCount; ++i)
+        for (int i = 0; i < ItemValueId::Count; ++i)
             QCOMPARE(decoded.record[i], record[i]);
     }
 }
@@ -165,7 +165,7 @@ void ItemRecordCodecTest::readsTheLastLine() {
 
     const ItemRecordResult decoded = decodeItemRecord(bytes, RecordCheck::Lenient);
     QVERIFY2(decoded.ok(), qPrintable(decoded.error));
-    for (int i = 0; i < ItemFieldCount; ++i)
+    for (int i = 0; i < ItemValueId::Count; ++i)
         QCOMPARE(decoded.record[i], leadingFields.value(i));
 }
 
@@ -175,7 +175,7 @@ void ItemRecordCodecTest::refusesWhatIsNoItem_data() {
 
     const auto withField = [](int index, const QByteArray& text) {
         QByteArray bytes;
-        for (int i = 0; i < ItemFieldCount; ++i)
+        for (int i = 0; i < ItemValueId::Count; ++i)
             bytes += (i == index ? text : QByteArray()) + '\xA5';
         return bytes + "\r\n";
     };
@@ -185,14 +185,14 @@ void ItemRecordCodecTest::refusesWhatIsNoItem_data() {
     QTest::addRow("a separator typed into a field") << withField(0, "Y\xA5"
                                                                     "en")
                                                     << u"not an item file (37 field separators where an item has 36)"_s;
-    QTest::addRow("check box 3") << withField(ItemFieldIndex::Option1Active, "3")
+    QTest::addRow("check box 3") << withField(ItemValueId::Option1Active, "3")
                                  << u"\"Option set 1, in use\" reads \"3\", and a check box holds only 0, 1 or 2"_s;
-    QTest::addRow("check box -1") << withField(ItemFieldIndex::ShippingAddress, "-1")
+    QTest::addRow("check box -1") << withField(ItemValueId::ShippingAddress, "-1")
                                   << u"\"Buyer provides a shipping address\" reads \"-1\""_s;
     QTest::addRow("check box rounding to 3")
-        << withField(ItemFieldIndex::Note, " 2.6") << u"\"Buyer includes a note\" reads \" 2.6\""_s;
+        << withField(ItemValueId::Note, " 2.6") << u"\"Buyer includes a note\" reads \" 2.6\""_s;
     QTest::addRow("check box beyond any number")
-        << withField(ItemFieldIndex::Option2Active, "1e999") << u"\"Option set 2, in use\" reads \"1e999\""_s;
+        << withField(ItemValueId::Option2Active, "1e999") << u"\"Option set 2, in use\" reads \"1e999\""_s;
 }
 
 void ItemRecordCodecTest::refusesWhatIsNoItem() {
@@ -210,7 +210,7 @@ void ItemRecordCodecTest::refusesFieldsItCannotStore_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("named");
 
-    using namespace ItemFieldIndex;
+    using namespace ItemValueId;
     QTest::addRow("separator") << int(ItemName) << u"100 ¥"_s << u"Item name: \"¥\""_s;
     QTest::addRow("outside Windows-1252")
         << Option1Values + 2 << u"茶碗"_s << u"Option set 1, value 3: \"茶\" \"碗\""_s;
@@ -238,8 +238,8 @@ void ItemRecordCodecTest::refusesFieldsItCannotStore() {
 
 void ItemRecordCodecTest::namesEveryFieldItCannotStore() {
     ItemRecord record = mugRecord();
-    record[ItemFieldIndex::ItemName] = u"Mug ¥"_s;
-    record[ItemFieldIndex::Option1Values + 2] = u"茶"_s;
+    record[ItemValueId::ItemName] = u"Mug ¥"_s;
+    record[ItemValueId::Option1Values + 2] = u"茶"_s;
     QCOMPARE(encodeItemRecord(record).error,
              u"an item file cannot store these characters: Item name: \"¥\"; Option set 1, value 3: \"茶\""_s);
 }

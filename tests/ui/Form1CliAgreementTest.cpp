@@ -71,7 +71,7 @@ void Form1CliAgreementTest::initTestCase() {
 void Form1CliAgreementTest::printsWhatTheWindowShows_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<ItemRecord>("item"); // written to the file first, unless the file is the sample
-    using namespace ItemFieldIndex;
+    using namespace ItemValueId;
 
     QTest::addRow("the sample item") << QStringLiteral(VELMORA_EXAMPLES_DIR "/mug.tqf") << ItemRecord{};
     QTest::addRow("both option sets, list and text box") << u"shirt.tqf"_s

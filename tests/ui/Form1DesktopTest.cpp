@@ -15,7 +15,7 @@
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
-using velmora::ItemFieldIndex::ItemName;
+using velmora::ItemValueId::ItemName;
 
 namespace {
 

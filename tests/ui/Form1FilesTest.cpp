@@ -31,8 +31,8 @@ namespace {
 // An item with every text field filled by text(index); check boxes and kind buttons "0" unless flags say else.
 ItemRecord itemWith(const std::function<QString(int)>& text, std::initializer_list<std::pair<int, QString>> flags) {
     ItemRecord record;
-    for (int i = 0; i < ItemFieldCount; ++i)
-        record[i] = ItemFields[i].kind == ValueKind::Text ? text(i) : u"0"_s;
+    for (int i = 0; i < ItemValueId::Count; ++i)
+        record[i] = storedKind(itemValue(i).kind) == ValueKind::Text ? text(i) : u"0"_s;
     for (const auto& [index, value] : flags)
         record[index] = value;
     return record;
@@ -45,8 +45,8 @@ ItemRecord emptyItem() {
 // The record as the window holds it once opened: numbers as the controls keep them.
 QStringList heldForm(const ItemRecord& record) {
     QStringList held;
-    for (int i = 0; i < ItemFieldCount; ++i)
-        held << itemFieldText(itemFieldValue(ItemFields[i].kind, record[i]));
+    for (int i = 0; i < ItemValueId::Count; ++i)
+        held << itemFieldText(itemFieldValue(storedKind(itemValue(i).kind), record[i]));
     return held;
 }
 
@@ -61,14 +61,15 @@ template <class T> T* find(const Form1& window, const QString& name) {
 QStringList heldFields(const Form1& window) {
     QStringList held;
     for (const ItemControl& row : itemControls())
-        held << itemFieldText(controlValue(*find<QWidget>(window, row.name), row.kind));
+        held << itemFieldText(controlValue(*find<QWidget>(window, row.name), storedKind(itemValue(row.id).kind)));
     return held;
 }
 
 // Puts the item into the window by code, in file order, so the field handlers run as for an opened file.
 void putItem(Form1& window, const ItemRecord& record) {
     for (const ItemControl& row : itemControls())
-        QVERIFY(setControlValue(*find<QWidget>(window, row.name), itemFieldValue(row.kind, record[row.field])));
+        QVERIFY(setControlValue(*find<QWidget>(window, row.name),
+                                itemFieldValue(storedKind(itemValue(row.id).kind), record[row.id])));
 }
 
 // Every named control of the window itself: shown, enabled, and what it holds.
@@ -209,7 +210,7 @@ QString Form1FilesTest::fileCommand(Form1& window, const char* command, QFileDia
 
 void Form1FilesTest::roundTripsEveryField_data() {
     QTest::addColumn<ItemRecord>("item");
-    using namespace ItemFieldIndex;
+    using namespace ItemValueId;
     QTest::addRow("Windows-1252 letters, both sets in use")
         << itemWith([](int i) { return u"Crème brûlée €%1 Straße"_s.arg(i); }, {{Option1Active, u"1"_s},
                                                                                 {Option1DropDown, u"1"_s},
@@ -254,7 +255,7 @@ void Form1FilesTest::roundTripsEveryField() {
 }
 
 void Form1FilesTest::savesTheExampleItemByteForByte() {
-    using namespace ItemFieldIndex;
+    using namespace ItemValueId;
     ItemRecord mug = itemWith([](int) { return QString(); },
                               {{Option1DropDown, u"1"_s}, {Option2DropDown, u"1"_s}, {ShippingAddress, u"1"_s}});
     mug[ItemName] = u"Mug"_s;
@@ -265,7 +266,7 @@ void Form1FilesTest::savesTheExampleItemByteForByte() {
     QCOMPARE(save(path(u"mug.tqf"_s)), QString());
     const QByteArray bytes = contentOf(path(u"mug.tqf"_s));
     QCOMPARE(bytes.size(), 82 + 2);
-    QCOMPARE(bytes.count('\xA5'), ItemFieldCount);
+    QCOMPARE(bytes.count('\xA5'), ItemValueId::Count);
     QCOMPARE(bytes, contentOf(QStringLiteral(VELMORA_EXAMPLES_DIR "/mug.tqf")));
 }
 
@@ -317,7 +318,7 @@ void Form1FilesTest::opensIntoTheWindow_data() {
     QTest::addColumn<QString>("set1");
     QTest::addColumn<QString>("set2");
     QTest::addColumn<bool>("noteEditable");
-    using namespace ItemFieldIndex;
+    using namespace ItemValueId;
 
     const auto bytesOf = [](const ItemRecord& record) { return encodeItemRecord(record).bytes; };
     const ItemRecord bothInUse = itemWith([](int i) { return u"before %1"_s.arg(i); }, {{Option1Active, u"1"_s},
@@ -451,7 +452,7 @@ void Form1FilesTest::refusedOpenChangesNothing_data() {
     QTest::addColumn<QString>("target");  // in the test folder, or an absolute path
     QTest::addColumn<QByteArray>("file"); // written to the target, unless it is a named pipe or absolute
     QTest::addColumn<QString>("reason");
-    const QByteArray fields(ItemFieldCount, '\xA5');
+    const QByteArray fields(ItemValueId::Count, '\xA5');
     const QString special = u"it is a device, pipe or socket"_s;
 
     QTest::addRow("more than 36 separators") << u"bad.tqf"_s << fields + "\xA5\r\n" << u"37 field separators"_s;
@@ -470,7 +471,7 @@ void Form1FilesTest::refusedOpenChangesNothing() {
     QFETCH(QByteArray, file);
     QFETCH(QString, reason);
     putItem(*m_window, itemWith([](int i) { return u"kept %1"_s.arg(i); },
-                                {{ItemFieldIndex::Option1Active, u"1"_s}, {ItemFieldIndex::Option1TextBox, u"1"_s}}));
+                                {{ItemValueId::Option1Active, u"1"_s}, {ItemValueId::Option1TextBox, u"1"_s}}));
     const QString chosen = QDir(m_dir.path()).filePath(target);
     if (target == u"pipe.tqf")
         QVERIFY(::mkfifo(QFile::encodeName(chosen).constData(), 0600) == 0);

@@ -1,4 +1,5 @@
-#include "store/ItemRecord.h"
+#include "model/ItemRecord.h"
+#include "model/ItemValues.h"
 
 #include <QTest>
 
@@ -62,8 +63,9 @@ void ItemRecordTest::fieldNumbers() {
 
 void ItemRecordTest::fieldsLandInTheirItemMembers() {
     ItemRecord record;
-    for (int i = 0; i < ItemFieldCount; ++i) {
-        if (ItemFields[i].kind == ValueKind::Text)
+    for (int i = 0; i < ItemValueId::Count; ++i) {
+        if (const ItemValueKind kind = itemValue(i).kind;
+            kind != ItemValueKind::Flag && kind != ItemValueKind::KindButton)
             record[i] = u"field %1"_s.arg(i);
     }
     const CartItem item = cartItemFromRecord(record);
@@ -85,10 +87,10 @@ void ItemRecordTest::fieldsLandInTheirItemMembers() {
 void ItemRecordTest::checkBoxesAreTakenAsRead() {
     // Set 2 stays in use even though set 1 is not: the window assigns set 2's box after set 1's handler ran.
     ItemRecord record;
-    record[ItemFieldIndex::Option1Active] = u"0"_s;
-    record[ItemFieldIndex::Option2Active] = u"1"_s;
-    record[ItemFieldIndex::ShippingAddress] = u"2"_s;
-    record[ItemFieldIndex::Note] = u"1.5"_s;
+    record[ItemValueId::Option1Active] = u"0"_s;
+    record[ItemValueId::Option2Active] = u"1"_s;
+    record[ItemValueId::ShippingAddress] = u"2"_s;
+    record[ItemValueId::Note] = u"1.5"_s;
     const CartItem item = cartItemFromRecord(record);
 
     QCOMPARE(item.Option1.Active, 0);
@@ -116,10 +118,10 @@ void ItemRecordTest::kindFollowsTheButtonAssignedLast() {
     QFETCH(std::optional<OptionSetKind>, kind);
 
     ItemRecord record;
-    record[ItemFieldIndex::Option1DropDown] = dropDown;
-    record[ItemFieldIndex::Option1TextBox] = textBox;
-    record[ItemFieldIndex::Option2DropDown] = dropDown;
-    record[ItemFieldIndex::Option2TextBox] = textBox;
+    record[ItemValueId::Option1DropDown] = dropDown;
+    record[ItemValueId::Option1TextBox] = textBox;
+    record[ItemValueId::Option2DropDown] = dropDown;
+    record[ItemValueId::Option2TextBox] = textBox;
     const CartItem item = cartItemFromRecord(record);
 
     QCOMPARE(item.Option1.Kind, kind);

@@ -1,0 +1,93 @@
+#include "generate/Outputs.h"
+
+#include "generate/ButtonForm.h"
+#include "generate/CartLink.h"
+#include "generate/ShopPage.h"
+#include "generate/ViewCart.h"
+
+#include <algorithm>
+#include <array>
+
+namespace velmora {
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+QString noLinkWithOptions(const CartItem& item) {
+    if (item.Option1.Active != 1)
+        return {};
+    return u"its option set 1 is in use, and a link carries no options; make a form for it instead"_s;
+}
+
+QString makeForm(const OutputRequest& request) {
+    return BuildButtonForm(request.items.front(), request.settings, request.locale);
+}
+
+QString makeLink(const OutputRequest& request) {
+    return BuildCartLink(request.items.front(), request.settings, request.locale);
+}
+
+QString makeViewCartForm(const OutputRequest& request) {
+    return BuildViewCartForm(request.settings);
+}
+
+QString makeViewCartLink(const OutputRequest& request) {
+    return BuildViewCartLink(request.settings);
+}
+
+QString makePreview(const OutputRequest& request) {
+    return BuildPreviewPage(request.items.front(), request.settings, request.locale);
+}
+
+QString makePage(const OutputRequest& request) {
+    return BuildCataloguePage(request.items, request.settings, request.title, request.locale);
+}
+
+using enum OutputId;
+using enum OutputTakes;
+
+// clang-format off
+const std::array<Output, 6> table{{
+    {Form, EachItem, "form"_L1, "a form"_L1,
+     "for each item file in the order given, its complete \"Add to cart\" button form, one line per item"_L1,
+     "mnuMakeForm"_L1, "&Button / Form"_L1, "Ctrl+B"_L1, "cmdMakeForm"_L1, 0, false, nullptr, makeForm},
+    {Link, EachItem, "link"_L1, "a link"_L1,
+     "likewise its bare cart link; not for an item whose option set 1 is in use"_L1,
+     "mnuMakeLink"_L1, "&Link"_L1, "Ctrl+L"_L1, "cmdMakeLink"_L1, 0, false, noLinkWithOptions, makeLink},
+    {ViewCartForm, Settings, "view-cart-form"_L1, "a View Cart button"_L1,
+     "the \"View Cart\" button form, one line; takes no item files"_L1,
+     "mnuViewCartForm"_L1, "&View Cart Button"_L1, {}, {}, 1, false, nullptr, makeViewCartForm},
+    {ViewCartLink, Settings, "view-cart-link"_L1, "a View Cart link"_L1,
+     "the bare link that shows the buyer's cart, one line; takes no item files"_L1,
+     "mnuViewCartLink"_L1, "View &Cart Link"_L1, {}, {}, 1, false, nullptr, makeViewCartLink},
+    {Preview, EachItem, {}, "a preview"_L1, {},
+     "mnuPreview"_L1, "Pre&view in Browser"_L1, "F5"_L1, {}, 2, true, nullptr, makePreview},
+    {Page, AllItems, "page"_L1, "a page"_L1,
+     "one complete HTML shop page of all the items, in the order given, with a View Cart button at the top; "
+     "--title TEXT names it (\"Shop\" when not given)"_L1,
+     {}, {}, {}, {}, 0, false, nullptr, makePage},
+}};
+// clang-format on
+
+} // namespace
+
+std::span<const Output> outputs() {
+    return table;
+}
+
+const Output& output(OutputId id) {
+    return *std::ranges::find(table, id, &Output::id);
+}
+
+const Output* outputForVerb(QStringView verb) {
+    const auto found =
+        std::ranges::find_if(table, [verb](const Output& o) { return !o.verb.isEmpty() && o.verb == verb; });
+    return found == table.end() ? nullptr : &*found;
+}
+
+QString refusalFor(const Output& output, const CartItem& item) {
+    return output.refusal ? output.refusal(item) : QString();
+}
+
+} // namespace velmora
