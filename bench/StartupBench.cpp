@@ -1,7 +1,7 @@
 // How long the main window takes from construction until it is on screen and the event loop has nothing left
 // to do, and how much memory the process needs at its peak, against a bare QMainWindow. Each start runs in a
 // process of its own, so every start is a first start and peak memory compares like with like.
-#include "ui/Form1.h"
+#include "ui/main/Form1.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>

@@ -3,7 +3,7 @@
 // A main window started the way the program starts it, over a store file of the test's own, and the user's
 // side of it: choosing menu commands, typing and clicking.
 
-#include "ui/Form1.h"
+#include "ui/main/Form1.h"
 
 #include <QAction>
 #include <QApplication>
