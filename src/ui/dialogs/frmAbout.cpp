@@ -1,27 +1,45 @@
 #include "ui/dialogs/frmAbout.h"
 
 #include "ui/kit/AppIcon.h"
+#include "ui/kit/ControlRows.h"
 #include "ui/kit/Twips.h"
 
 #include <QLabel>
 #include <QMouseEvent>
 
+#include <array>
+
 using velmora::fromTwips;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-const QColor Orange(255, 128, 0);
-const QColor White(255, 255, 255);
+using velmora::ControlKind;
 
-struct LabelRow {
-    const char* name;
-    int left;
-    int top;
-    const char* caption;
-    QColor colour;
-    qreal points;
-    bool bold;
-};
+// A label sized to its text, on the black panel.
+velmora::ControlRow label(const char* name, const QRect& twips, const QString& caption, const QColor& colour,
+                          qreal points, bool bold) {
+    return {.kind = ControlKind::Label,
+            .name = QLatin1StringView(name),
+            .twips = twips,
+            .caption = caption,
+            .textColour = colour,
+            .bold = bold,
+            .pointSize = points,
+            .autoSize = true};
+}
+
+std::array<velmora::ControlRow, 5> aboutRows() {
+    const QColor orange(255, 128, 0);
+    const QColor white(255, 255, 255);
+    return {{
+        label("Label1", {240, 120, 3120, 360}, u"Velmora."_s, orange, 13.5, true),
+        label("Label2", {1440, 430, 3195, 195}, u"The essential Velmora."_s, white, 8.25, false),
+        label("Label3", {3360, 120, 795, 195}, QStringLiteral("Version " VELMORA_VERSION), white, 8.25, false),
+        label("Label4", {1320, 840, 2115, 195}, u"Copyright \u00a9 2026 the Velmora authors."_s, orange, 8.25, false),
+        label("Label5", {1440, 1200, 1935, 195}, u"click here to continue."_s, white, 8.25, true),
+    }};
+}
 
 } // namespace
 
@@ -36,31 +54,15 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
     setPalette(black);
     setAutoFillBackground(true);
 
-    const LabelRow rows[] = {
-        {"Label1", 240, 120, "Velmora.", Orange, 13.5, true},
-        {"Label2", 1440, 430, "The essential Velmora.", White, 8.25, false},
-        {"Label3", 3360, 120, "Version " VELMORA_VERSION, White, 8.25, false},
-        {"Label4", 1320, 840, "Copyright \u00a9 2026 the Velmora authors.", Orange, 8.25, false},
-        {"Label5", 1440, 1200, "click here to continue.", White, 8.25, true},
-    };
+    const auto rows = aboutRows();
+    const velmora::BuiltControls built = velmora::buildControls(rows, *this);
     QSize needed(fromTwips(4785), fromTwips(1650));
-    for (const LabelRow& row : rows) {
-        auto* label = new QLabel(QString::fromUtf8(row.caption), this);
-        label->setObjectName(QString::fromLatin1(row.name));
-        QFont font = label->font();
-        font.setPointSizeF(row.points);
-        font.setBold(row.bold);
-        label->setFont(font);
-        QPalette text = label->palette();
-        text.setColor(QPalette::WindowText, row.colour);
-        label->setPalette(text);
-        label->move(fromTwips(row.left), fromTwips(row.top));
-        label->adjustSize();
+    for (const velmora::ControlRow& row : rows) {
+        const QRect label = built.get<QLabel>(row.name).geometry();
         // Fonts here run wider than the layout was drawn for: grow rather than clip a line.
-        needed = needed.expandedTo(
-            QSize(label->geometry().right() + fromTwips(150), label->geometry().bottom() + fromTwips(120)));
+        needed = needed.expandedTo(QSize(label.right() + fromTwips(150), label.bottom() + fromTwips(120)));
     }
-    m_continue = findChild<QLabel*>(QStringLiteral("Label5"));
+    m_continue = &built.get<QLabel>(u"Label5"_s);
     m_continue->setCursor(Qt::PointingHandCursor);
     m_continue->installEventFilter(this);
     setFixedSize(needed);

@@ -8,6 +8,7 @@
 class QLayout;
 
 namespace velmora {
+class BuiltControls;
 class SettingsStore;
 struct MerchantSettings;
 } // namespace velmora
@@ -34,11 +35,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QLayout* makeRows();
-    QLayout* makeButtons();
+    QLayout* makeButtons(const velmora::BuiltControls& built);
     void applyControls();
 
     velmora::SettingsStore& m_store;
     velmora::MerchantSettings& m_settings;
-    std::array<QWidget*, 8> m_controls{}; // one for each row, in the rows' order
+    std::array<QWidget*, 8> m_controls{}; // one for each setting, in the settings' order
 };

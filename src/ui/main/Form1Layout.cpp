@@ -1,9 +1,8 @@
 // The window's controls and menus, built from tables that mirror the layout they describe.
 #include "ui/main/Form1.h"
 
-#include "ui/kit/AccessibleName.h"
 #include "ui/kit/BuiltControls.h"
-#include "ui/kit/ControlValues.h"
+#include "ui/kit/ControlRows.h"
 #include "ui/kit/StatusLine.h"
 #include "ui/kit/Twips.h"
 #include "ui/main/ItemControls.h"
@@ -29,30 +28,6 @@ using namespace velmora;
 
 namespace {
 
-enum class Kind { TextBox, CodeBox, CheckBox, OptionButton, CommandButton, Label, Frame };
-
-struct ControlRow {
-    Kind kind = Kind::Label;
-    QString name{};
-    int tabIndex = 0;
-    QRect twips{}; // Left, Top, Width, Height
-    QString caption{};
-    QString labelFor{}; // a label: the control it names, to screen readers too
-    QString tip{};
-    QString spoken{}; // what screen readers call a control that no label or caption names
-    QString frame{};  // empty: placed on the window itself
-    int maxLength = 0;
-    std::optional<QColor> background{};
-    std::optional<QColor> textColour{};
-    bool bold = false;
-    bool italic = false;
-    qreal pointSize = 0; // 0: the window's size
-    bool autoSize = false;
-    bool hidden = false;
-    bool disabled = false;
-    bool checked = false;
-};
-
 const QSize kClientTwips{9930, 6090};
 // The system's active-border colour on the desktop this layout was drawn for.
 const QColor kActiveBorder{212, 208, 200};
@@ -69,37 +44,37 @@ const QString kTipOptionName = QStringLiteral("Your option's name");
 
 std::vector<ControlRow> windowRows() {
     return {
-        {.kind = Kind::TextBox,
+        {.kind = ControlKind::TextBox,
          .name = "txtItemName",
          .tabIndex = 0,
          .twips = {1080, 210, 2775, 285},
          .tip = kTipItemName,
          .background = QColor(192, 255, 255)},
-        {.kind = Kind::TextBox,
+        {.kind = ControlKind::TextBox,
          .name = "txtItemID",
          .tabIndex = 1,
          .twips = {5760, 210, 1455, 285},
          .tip = kTipItemID,
          .background = QColor(255, 128, 128)},
-        {.kind = Kind::TextBox,
+        {.kind = ControlKind::TextBox,
          .name = "txtPrice",
          .tabIndex = 2,
          .twips = {720, 570, 1335, 285},
          .tip = kTipPrice,
          .background = QColor(128, 255, 128)},
-        {.kind = Kind::TextBox,
+        {.kind = ControlKind::TextBox,
          .name = "txtShipping1",
          .tabIndex = 3,
          .twips = {3480, 570, 975, 285},
          .tip = kTipShipping1,
          .background = QColor(255, 255, 128)},
-        {.kind = Kind::TextBox,
+        {.kind = ControlKind::TextBox,
          .name = "txtShippingAdd",
          .tabIndex = 4,
          .twips = {6240, 570, 975, 285},
          .tip = kTipShippingAdd,
          .background = QColor(255, 192, 128)},
-        {.kind = Kind::CheckBox,
+        {.kind = ControlKind::CheckBox,
          .name = "chkShippingAddress",
          .tabIndex = 33,
          .twips = {240, 4920, 3735, 255},
@@ -107,14 +82,14 @@ std::vector<ControlRow> windowRows() {
          .tip = "Check this box if you want your buyer to provide a shipping address. "
                 "Uncheck if you do not want the buyer to specify a shipping address.",
          .checked = true},
-        {.kind = Kind::CheckBox,
+        {.kind = ControlKind::CheckBox,
          .name = "chkNote",
          .tabIndex = 34,
          .twips = {240, 5280, 2895, 255},
          .caption = "Buyer include note at checkout?",
          .tip = "Check this box if you want your buyer to include a note.  "
                 "Uncheck if you do not want your buyer to include a note."},
-        {.kind = Kind::TextBox,
+        {.kind = ControlKind::TextBox,
          .name = "txtNote",
          .tabIndex = 35,
          .twips = {4200, 5230, 3015, 285},
@@ -122,26 +97,26 @@ std::vector<ControlRow> windowRows() {
          .tip = kTipNoteTitle,
          .maxLength = 30,
          .disabled = true},
-        {.kind = Kind::CommandButton,
+        {.kind = ControlKind::CommandButton,
          .name = "cmdMakeLink",
          .tabIndex = 36,
          .twips = {3840, 5640, 1335, 375},
          .caption = "Make a Link",
          .tip = "Click here to make only a link."},
-        {.kind = Kind::CommandButton,
+        {.kind = ControlKind::CommandButton,
          .name = "cmdMakeForm",
          .tabIndex = 37,
          .twips = {5280, 5640, 1935, 375},
          .caption = "Make a Button / Form",
          .tip = "Click here to make a complete button/form."},
-        {.kind = Kind::CodeBox,
+        {.kind = ControlKind::CodeBox,
          .name = "txtCode",
          .tabIndex = 38,
          .twips = {7320, 240, 2535, 5295},
          .tip = "HTML code is output here.",
          .spoken = "HTML code",
          .background = QColor(Qt::white)},
-        {.kind = Kind::Label,
+        {.kind = ControlKind::Label,
          .name = "Label1",
          .tabIndex = 39,
          .twips = {120, 240, 975, 195},
@@ -150,7 +125,7 @@ std::vector<ControlRow> windowRows() {
          .tip = kTipItemName,
          .bold = true,
          .autoSize = true},
-        {.kind = Kind::Label,
+        {.kind = ControlKind::Label,
          .name = "Label2",
          .tabIndex = 40,
          .twips = {4080, 240, 1650, 195},
@@ -158,7 +133,7 @@ std::vector<ControlRow> windowRows() {
          .labelFor = "txtItemID",
          .tip = kTipItemID,
          .autoSize = true},
-        {.kind = Kind::Label,
+        {.kind = ControlKind::Label,
          .name = "Label3",
          .tabIndex = 41,
          .twips = {120, 600, 510, 195},
@@ -167,7 +142,7 @@ std::vector<ControlRow> windowRows() {
          .tip = kTipPrice,
          .bold = true,
          .autoSize = true},
-        {.kind = Kind::Label,
+        {.kind = ControlKind::Label,
          .name = "Label4",
          .tabIndex = 42,
          .twips = {2400, 600, 1005, 195},
@@ -175,7 +150,7 @@ std::vector<ControlRow> windowRows() {
          .labelFor = "txtShipping1",
          .tip = kTipShipping1,
          .autoSize = true},
-        {.kind = Kind::Label,
+        {.kind = ControlKind::Label,
          .name = "Label5",
          .tabIndex = 43,
          .twips = {4680, 600, 1515, 195},
@@ -183,19 +158,19 @@ std::vector<ControlRow> windowRows() {
          .labelFor = "txtShippingAdd",
          .tip = kTipShippingAdd,
          .autoSize = true},
-        {.kind = Kind::Frame,
+        {.kind = ControlKind::Frame,
          .name = "Frame1",
          .tabIndex = 44,
          .twips = {120, 1000, 3495, 3735},
          .caption = "Option Set 1",
          .tip = "Optional.  Option sets can be drop-down lists or text boxes.  "},
-        {.kind = Kind::Frame,
+        {.kind = ControlKind::Frame,
          .name = "Frame2",
          .tabIndex = 56,
          .twips = {3720, 1000, 3495, 3735},
          .caption = "Option Set 2",
          .background = kActiveBorder},
-        {.kind = Kind::Label,
+        {.kind = ControlKind::Label,
          .name = "Label7",
          .tabIndex = 68,
          .twips = {3360, 5280, 780, 195},
@@ -203,7 +178,7 @@ std::vector<ControlRow> windowRows() {
          .labelFor = "txtNote",
          .tip = kTipNoteTitle,
          .autoSize = true},
-        {.kind = Kind::Label,
+        {.kind = ControlKind::Label,
          .name = "lblCopiedtoClipboard",
          .tabIndex = 69,
          .twips = {7440, 5640, 2415, 255},
@@ -213,19 +188,19 @@ std::vector<ControlRow> windowRows() {
          .italic = true,
          .pointSize = 9.75,
          .hidden = true},
-        {.kind = Kind::CommandButton,
+        {.kind = ControlKind::CommandButton,
          .name = "cmdClearAll",
          .tabIndex = 70,
          .twips = {6480, 4800, 735, 255},
          .caption = "clear all"},
         // The two set clears lie on the window, in front of their frames: built after the frames.
-        {.kind = Kind::CommandButton,
+        {.kind = ControlKind::CommandButton,
          .name = "cmdClearOptions1",
          .tabIndex = 71,
          .twips = {2640, 2280, 735, 255},
          .caption = "clear",
          .hidden = true},
-        {.kind = Kind::CommandButton,
+        {.kind = ControlKind::CommandButton,
          .name = "cmdClearOptions2",
          .tabIndex = 72,
          .twips = {6240, 2280, 735, 255},
@@ -240,7 +215,7 @@ std::vector<ControlRow> frameRows(int set) {
     const QString frame = QStringLiteral("Frame%1").arg(set);
     const int tabBase = first ? 5 : 19;
     std::vector<ControlRow> rows{
-        {.kind = Kind::CheckBox,
+        {.kind = ControlKind::CheckBox,
          .name = QStringLiteral("chkOption%1Active").arg(set),
          .tabIndex = tabBase,
          .twips = {120, 240, 2775, 255},
@@ -249,7 +224,7 @@ std::vector<ControlRow> frameRows(int set) {
          .frame = frame,
          .background = first ? std::optional(kActiveBorder) : std::nullopt,
          .hidden = !first},
-        {.kind = Kind::TextBox,
+        {.kind = ControlKind::TextBox,
          .name = QStringLiteral("txtOptName%1").arg(set),
          .tabIndex = tabBase + 1,
          .twips = {600, 600, 2655, 285},
@@ -257,7 +232,7 @@ std::vector<ControlRow> frameRows(int set) {
          .frame = frame,
          .maxLength = 60,
          .hidden = true},
-        {.kind = Kind::OptionButton,
+        {.kind = ControlKind::OptionButton,
          .name = QStringLiteral("optSet%1DropDown").arg(set),
          .tabIndex = tabBase + 2,
          .twips = {120, 1080, 1695, 255},
@@ -266,7 +241,7 @@ std::vector<ControlRow> frameRows(int set) {
          .frame = frame,
          .hidden = true,
          .checked = true},
-        {.kind = Kind::OptionButton,
+        {.kind = ControlKind::OptionButton,
          .name = QStringLiteral("optSet%1TextBox").arg(set),
          .tabIndex = tabBase + 3,
          .twips = {120, 1320, 1575, 255},
@@ -274,7 +249,7 @@ std::vector<ControlRow> frameRows(int set) {
          .tip = "Select this option for a text box option",
          .frame = frame,
          .hidden = true},
-        {.kind = Kind::Label,
+        {.kind = ControlKind::Label,
          .name = first ? "Label11" : "Label12",
          .tabIndex = first ? 55 : 57,
          .twips = {120, 600, 465, 195},
@@ -292,7 +267,7 @@ std::vector<ControlRow> frameRows(int set) {
         const int top = rowTops[i % 5];
         const int label = first ? i : 19 - i;
         const int labelLeft = i < 5 ? (first ? 90 : 120) : (i == 9 ? 1700 : 1800);
-        rows.push_back({.kind = Kind::TextBox,
+        rows.push_back({.kind = ControlKind::TextBox,
                         .name = QStringLiteral("txtOptSet%1(%2)").arg(set).arg(i),
                         .tabIndex = tabBase + 4 + i,
                         .twips = {i < 5 ? 240 : 1920, top, 1335, 285},
@@ -300,7 +275,7 @@ std::vector<ControlRow> frameRows(int set) {
                         .frame = frame,
                         .maxLength = 30,
                         .hidden = true});
-        rows.push_back({.kind = Kind::Label,
+        rows.push_back({.kind = ControlKind::Label,
                         .name = QStringLiteral("Label6(%1)").arg(label),
                         .tabIndex = label < 10 ? 45 + label : 48 + label,
                         .twips = {labelLeft, top, i == 9 ? 180 : 90, 195},
@@ -312,92 +287,6 @@ std::vector<ControlRow> frameRows(int set) {
     return rows;
 }
 
-QWidget* createControl(const ControlRow& row, QWidget* parent) {
-    switch (row.kind) {
-    case Kind::TextBox: {
-        auto* edit = new QLineEdit(row.caption, parent);
-        if (row.maxLength > 0)
-            limitTyping(*edit, row.maxLength);
-        return edit;
-    }
-    case Kind::CodeBox: {
-        // Only the generators write here; read-only keeps the box showing exactly what was copied.
-        auto* code = new QPlainTextEdit(parent);
-        code->setReadOnly(true);
-        code->setTabChangesFocus(true);
-        code->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        code->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        code->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        return code;
-    }
-    case Kind::CheckBox: {
-        auto* box = new QCheckBox(row.caption, parent);
-        box->setChecked(row.checked);
-        keepGrayedFromClicks(*box);
-        return box;
-    }
-    case Kind::OptionButton: {
-        auto* button = new QRadioButton(row.caption, parent);
-        button->setChecked(row.checked);
-        return button;
-    }
-    case Kind::CommandButton:
-        return new QPushButton(row.caption, parent);
-    case Kind::Label:
-        return new QLabel(row.caption, parent);
-    case Kind::Frame:
-        return new QGroupBox(row.caption, parent);
-    }
-    Q_UNREACHABLE();
-}
-
-void applyLooks(const ControlRow& row, QWidget* widget) {
-    widget->setObjectName(row.name);
-    widget->setGeometry(fromTwips(row.twips));
-    widget->setToolTip(row.tip);
-    widget->setAccessibleName(row.spoken);
-
-    if (row.bold || row.italic || row.pointSize > 0) {
-        QFont font = widget->font();
-        font.setBold(row.bold);
-        font.setItalic(row.italic);
-        if (row.pointSize > 0)
-            font.setPointSizeF(row.pointSize);
-        widget->setFont(font);
-    }
-
-    QPalette palette = widget->palette();
-    const bool isEditor = row.kind == Kind::TextBox || row.kind == Kind::CodeBox;
-    if (row.background) {
-        palette.setColor(isEditor ? QPalette::Base : widget->backgroundRole(), *row.background);
-        widget->setAutoFillBackground(!isEditor);
-    }
-    if (row.textColour)
-        palette.setColor(QPalette::WindowText, *row.textColour);
-    widget->setPalette(palette);
-
-    if (row.autoSize)
-        widget->adjustSize();
-    if (row.kind == Kind::Label)
-        widget->lower(); // labels lie beneath the boxes they name, never over them
-    if (row.hidden)
-        widget->hide();
-    widget->setEnabled(!row.disabled);
-}
-
-// The focus chain follows the tab indexes; labels and frames take no focus and drop out of it.
-void chainTabOrder(std::vector<std::pair<int, QWidget*>> controls) {
-    std::sort(controls.begin(), controls.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    QWidget* previous = nullptr;
-    for (const auto& [tabIndex, widget] : controls) {
-        if (!(widget->focusPolicy() & Qt::TabFocus))
-            continue;
-        if (previous)
-            QWidget::setTabOrder(previous, widget);
-        previous = widget;
-    }
-}
-
 // The layout was measured in a narrower face than most systems' sans. Condense the system face so that
 // the captions of the labels sized to their text come out as wide as the layout measured them.
 QFont layoutFont(const std::vector<ControlRow>& rows) {
@@ -406,7 +295,7 @@ QFont layoutFont(const std::vector<ControlRow>& rows) {
     qreal measured = 0;
     qreal wanted = 0;
     for (const ControlRow& row : rows) {
-        if (row.kind != Kind::Label || !row.autoSize || row.caption.size() < 5)
+        if (row.kind != ControlKind::Label || !row.autoSize || row.caption.size() < 5)
             continue;
         QFont face = font;
         face.setBold(row.bold);
@@ -418,14 +307,9 @@ QFont layoutFont(const std::vector<ControlRow>& rows) {
     return font;
 }
 
-// A box is spoken as the label beside it reads, a check box or option button by its own caption. In the two
-// option frames the same captions and labels ("Name:", "3") stand in both sets, so their controls are spoken as
-// messages name their item field: "Option set 1, value 3".
-void nameForScreenReaders(const std::vector<ControlRow>& rows, const BuiltControls& built) {
-    for (const ControlRow& row : rows) {
-        if (!row.labelFor.isEmpty())
-            nameAfterLabel(built.get<QWidget>(row.labelFor), built.get<QLabel>(row.name));
-    }
+// In the two option frames the same captions and labels ("Name:", "3") stand in both sets, so their controls are
+// spoken as messages name their item field: "Option set 1, value 3".
+void nameOptionSetFields(const BuiltControls& built) {
     for (const ItemControl& control : itemControls()) {
         QWidget& widget = built.get<QWidget>(control.name);
         if (qobject_cast<QGroupBox*>(widget.parentWidget()))
@@ -445,16 +329,8 @@ void Form1::buildControls(BuiltControls& built) {
     client->setFont(layoutFont(rows));
     setCentralWidget(client);
 
-    std::vector<std::pair<int, QWidget*>> tabOrder;
-    for (const ControlRow& row : rows) {
-        QWidget* parent = row.frame.isEmpty() ? client : &built.get<QWidget>(row.frame);
-        QWidget* widget = createControl(row, parent);
-        applyLooks(row, widget);
-        built.add(*widget);
-        tabOrder.emplace_back(row.tabIndex, widget);
-    }
-    chainTabOrder(std::move(tabOrder));
-    nameForScreenReaders(rows, built);
+    built = velmora::buildControls(rows, *client);
+    nameOptionSetFields(built);
 
     m_Timer1 = new QTimer(this);
     m_Timer1->setObjectName(QStringLiteral("Timer1"));
