@@ -1,5 +1,6 @@
 #include "ui/kit/ControlValues.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -111,6 +112,15 @@ void keepGrayedFromClicks(QCheckBox& box) {
     // or the next clicks would cycle through grayed.
     QObject::connect(&box, &QCheckBox::stateChanged, &box,
                      [&box](int state) { box.setTristate(state == Qt::PartiallyChecked); });
+}
+
+void onCommand(QObject& command, QObject* context, std::function<void()> handler) {
+    if (auto* button = qobject_cast<QAbstractButton*>(&command))
+        QObject::connect(button, &QAbstractButton::clicked, context, std::move(handler));
+    else if (auto* action = qobject_cast<QAction*>(&command))
+        QObject::connect(action, &QAction::triggered, context, std::move(handler));
+    else
+        qFatal("%s is no command", qPrintable(command.objectName()));
 }
 
 void onCheckValueChanged(QCheckBox& box, QObject* context, std::function<void(int)> handler) {

@@ -44,6 +44,9 @@ void setSelected(QAbstractButton& button, bool selected);
 // The user's clicks toggle between clear and set only; grayed comes from stored data alone.
 void keepGrayedFromClicks(QCheckBox& box);
 
+// Runs handler whenever the command is given: a button clicked, a menu command chosen.
+void onCommand(QObject& command, QObject* context, std::function<void()> handler);
+
 // Runs handler with the new value on every change of the box, whether the user or code made it.
 void onCheckValueChanged(QCheckBox& box, QObject* context, std::function<void(int)> handler);
 

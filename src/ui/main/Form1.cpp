@@ -1,99 +1,162 @@
 #include "ui/main/Form1.h"
 
-#include "generate/ButtonForm.h"
-#include "generate/CartLink.h"
-#include "generate/ViewCart.h"
-#include "model/MerchantAccount.h"
+#include "model/ItemRecord.h"
+#include "store/MerchantStore.h"
+#include "store/SettingValues.h"
+#include "ui/desktop/HelpPage.h"
+#include "ui/desktop/ShellExecute.h"
 #include "ui/dialogs/Dialogs.h"
+#include "ui/dialogs/StoreProblemNotice.h"
+#include "ui/dialogs/frmAbout.h"
+#include "ui/dialogs/frmOptions.h"
 #include "ui/kit/AppIcon.h"
-#include "ui/kit/BuiltControls.h"
-#include "ui/kit/FieldFocus.h"
+#include "ui/kit/ControlValues.h"
 #include "ui/kit/StatusLine.h"
+#include "ui/main/FileMenu.h"
+#include "ui/main/ItemFields.h"
+#include "ui/main/MainLayout.h"
+#include "ui/main/MakeMenu.h"
+#include "ui/main/OutputPublisher.h"
+#include "ui/main/StatusNotices.h"
+#include "ui/main/WindowState.h"
 
-#include <QClipboard>
+#include <QCloseEvent>
+#include <QDir>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QTimer>
 
-using velmora::CartItem;
+using namespace velmora;
+using namespace Qt::StringLiterals;
 
-Form1::Form1(QWidget* parent) : Form1(velmora::SettingsStore::userFileName(), parent) {}
+Form1::Form1(QWidget* parent) : Form1(SettingsStore::userFileName(), parent) {}
 
 Form1::Form1(const QString& storeFile, QWidget* parent) : QMainWindow(parent), m_store(storeFile) {
-    setWindowIcon(velmora::appIcon());
-    velmora::BuiltControls built;
-    buildControls(built);
-    buildMenus(built);
-    buildStatusBar(built);
-    takeControls(built);
-    wireEvents(built);
+    setWindowIcon(appIcon());
+    const BuiltControls built = buildMainWindow(*this);
+    m_fields = std::make_unique<ItemFields>(built);
+    m_publisher = std::make_unique<OutputPublisher>(built, *this);
+    m_notices = std::make_unique<StatusNotices>(*m_fields, built.get<StatusLine>(u"lblStatusLine"_s), m_settings);
+    m_files = std::make_unique<FileMenu>(built, *m_fields, m_store, *this);
+    m_state = std::make_unique<WindowState>(m_store, *m_fields, *this);
+    m_make = std::make_unique<MakeMenu>(built, *this, m_settings, *m_publisher, *m_notices);
+
+    connect(m_fields.get(), &ItemFields::moneyFieldLeft, m_notices.get(), &StatusNotices::tellOfField);
+    connect(m_fields.get(), &ItemFields::optionSet1Changed, m_make.get(), [this] { m_make->offerFor(currentItem()); });
+    const std::pair<const char*, void (Form1::*)()> commands[] = {
+        {"mnuQuit", &Form1::mnuQuit_Click},
+        {"mnuOptions", &Form1::mnuOptions_Click},
+        {"mnuAbout", &Form1::mnuAbout_Click},
+        {"mnuHelpOnline", &Form1::mnuHelpOnline_Click},
+    };
+    for (const auto& [name, handler] : commands)
+        onCommand(built.get<QObject>(QLatin1StringView(name)), this, [this, handler] { (this->*handler)(); });
     showSettings();
-    saveStateAfterEdits();
     setAcceptDrops(true);
+}
+
+Form1::~Form1() {
+    // Both windows work on this window's store and settings; they must not outlive them.
+    delete m_options;
+    delete m_about;
+}
+
+void Form1::Form_Load() {
+    m_settings = loadMerchantSettings(m_store);
+    showSettings();
+    // What is wrong with the store comes first; a store that cannot be read says nothing of earlier runs, so
+    // it is no first run either.
+    noticeStoreProblem(m_store);
+    if (const QString warning = sandboxSwitchWarning(m_store); !warning.isEmpty())
+        showMessage({.text = warning, .icon = QMessageBox::Warning, .name = u"SandboxSwitchNotice"_s});
+    if (m_store.isReadable() && !hasBeenRun(m_store)) {
+        mnuOptions_Click();
+        showMessage({.text = u"Please fill in your information."_s});
+        recordFirstRun(m_store);
+    }
+    m_state->restore();
+    m_publisher->resetNotice();
 }
 
 // The window holds exactly what an item file of its controls would: read it the way opening one does, so the
 // window and velmora-cli can never tell one item two ways.
 CartItem Form1::currentItem() const {
-    return velmora::cartItemFromRecord(BuildItemRecord());
+    return cartItemFromRecord(m_files->BuildItemRecord());
 }
 
-void Form1::cmdMakeForm_Click() {
-    publish(velmora::BuildButtonForm(currentItem(), m_settings, velmora::moneyLocale()));
-    tellOfAmountsMade();
+void Form1::openItemFile(const QString& path) {
+    m_files->openItemFile(path);
 }
 
-void Form1::cmdMakeLink_Click() {
-    publish(velmora::BuildCartLink(currentItem(), m_settings, velmora::moneyLocale()));
-    tellOfAmountsMade();
+void Form1::openItemFiles(const QStringList& paths) {
+    m_files->openItemFiles(paths);
 }
 
-void Form1::mnuViewCartForm_Click() {
-    publish(velmora::BuildViewCartForm(m_settings));
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+    m_files->dragEnterEvent(event);
 }
 
-void Form1::mnuViewCartLink_Click() {
-    publish(velmora::BuildViewCartLink(m_settings));
+void Form1::dropEvent(QDropEvent* event) {
+    m_files->dropEvent(event);
 }
 
-void Form1::publish(const QString& text) {
-    warnOfUnusableAccount();
-    m_txtCode->setPlainText(text);
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    clipboard->setText(text);
-    // Another program can hold or grab the clipboard; then the notice would tell a falsehood.
-    if (clipboard->text() != text) {
-        velmora::showMessage(
-            {.text = QStringLiteral("The text could not be put on the clipboard. Copy it from the code box."),
-             .icon = QMessageBox::Warning,
-             .parent = this});
-        return;
-    }
-    // A running notice carries on undisturbed; restarting the timer would stretch it.
-    if (!m_Timer1->isActive())
-        m_Timer1->start();
+void Form1::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
 }
 
-// Payments to the placeholder or to a mistyped account reach nobody. The text stays until a usable account is saved,
-// in the status bar, where it neither stops the merchant nor covers a control.
-void Form1::warnOfUnusableAccount() {
-    if (!velmora::isUsableMerchantAccount(m_settings.eMail))
-        m_statusLine->post(velmora::StatusLine::Account, QString(velmora::unusableAccountWarning));
+// Quitting closes the window, so it runs the unload step exactly as the close box does.
+void Form1::mnuQuit_Click() {
+    close();
 }
 
-// Blinks the notice: shown on odd ticks, hidden on even ones, done at the eleventh.
-void Form1::Timer1_Timer() {
-    ++DaInteger;
-    if (!m_lblCopiedtoClipboard->isHidden()) {
-        m_lblCopiedtoClipboard->hide();
-        return;
-    }
-    m_lblCopiedtoClipboard->show();
-    if (DaInteger > 10) {
-        m_Timer1->stop();
-        m_lblCopiedtoClipboard->hide();
-        DaInteger = 0;
+void Form1::Form_Unload() {
+    m_state->saveOnUnload();
+    closeOtherWindows();
+}
+
+void Form1::endSession() {
+    // Every event loop ends first, so that a box the unload shows, or one open already, cannot hold the exit up.
+    QCoreApplication::exit(0);
+    // A main loop that has not started yet (the session ended during the load step) would forget that request.
+    QMetaObject::invokeMethod(
+        qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    close();
+}
+
+void Form1::mnuOptions_Click() {
+    frmOptions::showInstance(m_options, m_store, m_settings, this);
+    connect(m_options, &frmOptions::saved, this, &Form1::showSettings, Qt::UniqueConnection);
+}
+
+// What the window tells of the saved settings.
+void Form1::showSettings() {
+    // So that no merchant pastes a test button into a live shop unawares.
+    const QString title = u"Velmora for the Paypal Shopping Cart System."_s;
+    setWindowTitle(m_settings.UseSandbox ? title + u" (sandbox: test payments only)"_s : title);
+    m_notices->settingsSaved();
+}
+
+void Form1::mnuAbout_Click() {
+    frmAbout::showInstance(m_about);
+}
+
+void Form1::mnuHelpOnline_Click() {
+    RunShellExecute(u"Open"_s, helpPageUrl().toString(), u"0"_s, u"0"_s, 1);
+}
+
+// The desktop's opener only opens: it has no verb, parameters, working directory or window style to pass on.
+void Form1::RunShellExecute([[maybe_unused]] const QString& sTopic, const QString& sFile,
+                            [[maybe_unused]] const QString& sParams, [[maybe_unused]] const QString& sDirectory,
+                            [[maybe_unused]] int nShowCmd) {
+    // A bare path becomes a file address, so the opener never takes a name starting with "-" for an option.
+    ShellExecute::open(QUrl::fromUserInput(sFile, QDir::currentPath(), QUrl::AssumeLocalFile));
+}
+
+void Form1::closeOtherWindows() {
+    if (m_about)
+        m_about->close();
+    if (m_options) {
+        // The dialog's close asks for the main window, which is on its way out and must stay so.
+        disconnect(m_options, nullptr, this, nullptr);
+        m_options->close();
     }
 }

@@ -1,18 +1,21 @@
-// The File menu's save and open: the window's controls as an item record and back, through one file dialog; and
-// item files handed to the window from outside, on the command line or dropped on it.
-#include "ui/main/Form1.h"
+#include "ui/main/FileMenu.h"
 
 #include "store/ItemFile.h"
 #include "store/NativeFileName.h"
+#include "store/RecentFiles.h"
 #include "store/RecordValues.h"
 #include "ui/dialogs/Dialogs.h"
+#include "ui/kit/BuiltControls.h"
 #include "ui/kit/ControlValues.h"
+#include "ui/main/ItemFields.h"
 
 #include <QDir>
 #include <QDropEvent>
+#include <QMenu>
 #include <QMimeData>
 
-using namespace velmora;
+namespace velmora {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -30,22 +33,30 @@ QStringList droppedItemFiles(const QMimeData& data) {
 
 } // namespace
 
-ItemRecord Form1::BuildItemRecord() const {
+FileMenu::FileMenu(const BuiltControls& built, ItemFields& fields, SettingsStore& store, QWidget& window)
+    : m_fields(fields), m_store(store), m_window(window),
+      m_mnuOpenRecent(built.get<QMenu>(QStringLiteral("mnuOpenRecent"))) {
+    onCommand(built.get<QObject>(QStringLiteral("mnuSave")), this, [this] { mnuSave_Click(); });
+    onCommand(built.get<QObject>(QStringLiteral("mnuOpen")), this, [this] { mnuOpen_Click(); });
+    connect(&built.get<QMenu>(QStringLiteral("mnuFile")), &QMenu::aboutToShow, this, &FileMenu::fillRecentMenu);
+}
+
+ItemRecord FileMenu::BuildItemRecord() const {
     ItemRecord record;
     for (const ItemValue& value : itemValues())
-        record[value.id] = itemFieldText(controlValue(*m_itemControls[value.id], storedKind(value.kind)));
+        record[value.id] = itemFieldText(controlValue(m_fields.control(value.id), storedKind(value.kind)));
     return record;
 }
 
 // Assigns the controls in file order, so each check box and option button runs its handler in that order:
 // set 1's box takes set 2 down before set 2's own box may bring it back. The reader has refused check-box values
 // a box cannot hold.
-void Form1::LoadItemRecord(const ItemRecord& record) {
+void FileMenu::LoadItemRecord(const ItemRecord& record) {
     for (const ItemValue& value : itemValues())
-        setControlValue(*m_itemControls[value.id], itemFieldValue(storedKind(value.kind), record[value.id]));
+        setControlValue(m_fields.control(value.id), itemFieldValue(storedKind(value.kind), record[value.id]));
 }
 
-void Form1::mnuSave_Click() {
+void FileMenu::mnuSave_Click() {
     const ItemRecord record = BuildItemRecord();
     const QString path = chooseItemFile(QFileDialog::AcceptSave);
     if (path.isEmpty())
@@ -57,12 +68,12 @@ void Form1::mnuSave_Click() {
     rememberItemFile(path);
 }
 
-void Form1::mnuOpen_Click() {
+void FileMenu::mnuOpen_Click() {
     if (const QString path = chooseItemFile(QFileDialog::AcceptOpen); !path.isEmpty())
         openItemFile(path);
 }
 
-void Form1::openItemFile(const QString& path) {
+void FileMenu::openItemFile(const QString& path) {
     // The window keeps the names it opens among the recent files, in a settings file of UTF-8 text.
     if (!isTextFileName(path)) {
         showFileProblem(u"Couldn't open \"%1\": its name is not UTF-8 text. Rename the file, or make its form with "
@@ -80,7 +91,7 @@ void Form1::openItemFile(const QString& path) {
     rememberItemFile(path);
 }
 
-void Form1::openItemFiles(const QStringList& paths) {
+void FileMenu::openItemFiles(const QStringList& paths) {
     if (paths.isEmpty())
         return;
     openItemFile(paths.first());
@@ -92,16 +103,16 @@ void Form1::openItemFiles(const QStringList& paths) {
     showMessage(
         {.text = u"The window holds one item at a time, so these files were not opened:\n"_s + others.join(u'\n'),
          .icon = QMessageBox::Information,
-         .parent = this,
+         .parent = &m_window,
          .name = u"ItemFilesNotOpened"_s});
 }
 
-void Form1::dragEnterEvent(QDragEnterEvent* event) {
+void FileMenu::dragEnterEvent(QDragEnterEvent* event) const {
     if (!droppedItemFiles(*event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
-void Form1::dropEvent(QDropEvent* event) {
+void FileMenu::dropEvent(QDropEvent* event) {
     const QStringList files = droppedItemFiles(*event->mimeData());
     if (files.isEmpty())
         return;
@@ -113,9 +124,9 @@ void Form1::dropEvent(QDropEvent* event) {
 
 // The chosen path, or empty when the user cancels. No default suffix: a name typed without ".tqf" is used as
 // typed. Saving over an existing file asks first, as the dialog does unless told otherwise.
-QString Form1::chooseItemFile(QFileDialog::AcceptMode mode) {
+QString FileMenu::chooseItemFile(QFileDialog::AcceptMode mode) {
     if (!m_CommonDialog1) {
-        m_CommonDialog1 = new QFileDialog(this);
+        m_CommonDialog1 = new QFileDialog(&m_window);
         m_CommonDialog1->setObjectName(QStringLiteral("CommonDialog1"));
     }
     m_CommonDialog1->setNameFilter(QStringLiteral("Kestrine Files (*.tqf)"));
@@ -124,7 +135,33 @@ QString Form1::chooseItemFile(QFileDialog::AcceptMode mode) {
     return chooseFileName(*m_CommonDialog1);
 }
 
-void Form1::showFileProblem(const QString& message) {
-    showMessage(
-        {.text = message, .icon = QMessageBox::Warning, .parent = this, .name = QStringLiteral("ItemFileProblem")});
+void FileMenu::showFileProblem(const QString& message) {
+    showMessage({.text = message,
+                 .icon = QMessageBox::Warning,
+                 .parent = &m_window,
+                 .name = QStringLiteral("ItemFileProblem")});
 }
+
+void FileMenu::rememberItemFile(const QString& path) {
+    saveRecentFiles(m_store, withRecentFile(rereadRecentFiles(m_store), path));
+}
+
+// Run as the File menu opens: files gone since drop out for good, so that every entry offered can be opened.
+void FileMenu::fillRecentMenu() {
+    const QStringList recent = rereadRecentFiles(m_store);
+    const QStringList existing = withoutMissingFiles(recent);
+    if (existing != recent)
+        saveRecentFiles(m_store, existing);
+
+    m_mnuOpenRecent.clear();
+    for (qsizetype i = 0; i < existing.size(); ++i) {
+        const QString& path = existing[i];
+        // An "&" in a file name would otherwise take the access key.
+        const QString caption = QDir::toNativeSeparators(path).replace(u'&', QStringLiteral("&&"));
+        QAction* entry = m_mnuOpenRecent.addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(caption));
+        connect(entry, &QAction::triggered, this, [this, path] { openItemFile(path); });
+    }
+    m_mnuOpenRecent.setEnabled(!existing.isEmpty());
+}
+
+} // namespace velmora

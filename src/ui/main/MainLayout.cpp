@@ -1,30 +1,21 @@
-// The window's controls and menus, built from tables that mirror the layout they describe.
-#include "ui/main/Form1.h"
+#include "ui/main/MainLayout.h"
 
-#include "ui/kit/BuiltControls.h"
 #include "ui/kit/ControlRows.h"
 #include "ui/kit/StatusLine.h"
 #include "ui/kit/Twips.h"
 #include "ui/main/ItemControls.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QFontMetricsF>
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
+#include <QMainWindow>
 #include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QStatusBar>
-#include <QTimer>
 
 #include <algorithm>
-#include <optional>
 #include <vector>
 
-using namespace velmora;
+namespace velmora {
 
 namespace {
 
@@ -317,28 +308,24 @@ void nameOptionSetFields(const BuiltControls& built) {
     }
 }
 
-} // namespace
-
-void Form1::buildControls(BuiltControls& built) {
+// The client area, built from the rows in a face condensed to their measure.
+void buildClient(QMainWindow& window, BuiltControls& built) {
     std::vector<ControlRow> rows = windowRows();
     for (int set : {1, 2})
         std::ranges::move(frameRows(set), std::back_inserter(rows));
 
-    auto* client = new QWidget(this);
+    auto* client = new QWidget(&window);
     client->setObjectName(QStringLiteral("client"));
     client->setFont(layoutFont(rows));
-    setCentralWidget(client);
+    window.setCentralWidget(client);
 
-    built = velmora::buildControls(rows, *client);
+    built = buildControls(rows, *client);
     nameOptionSetFields(built);
-
-    m_Timer1 = new QTimer(this);
-    m_Timer1->setObjectName(QStringLiteral("Timer1"));
-    m_Timer1->setInterval(300);
 }
 
-// The menu tree, in the order shown. "&" marks the access key of the following letter.
-void Form1::buildMenus(BuiltControls& built) {
+// The menu tree, in the order shown. "&" marks the access key of the following letter. The Make menu is filled
+// from the table of what Velmora makes.
+void buildMenus(QMainWindow& window, BuiltControls& built) {
     enum Level {
         Menu,      // a menu on the bar
         InMenu,    // a command in the menu above
@@ -362,25 +349,19 @@ void Form1::buildMenus(BuiltControls& built) {
         // Not every desktop gives Quit standard keys; Ctrl+Q is what they all use.
         {"mnuQuit", QStringLiteral("&Quit"), InMenu, Qt::CTRL | Qt::Key_Q},
         {"mnuMake", QStringLiteral("&Make"), Menu},
-        {"mnuMakeForm", QStringLiteral("&Button / Form"), InMenu, Qt::CTRL | Qt::Key_B},
-        {"mnuMakeLink", QStringLiteral("&Link"), InMenu, Qt::CTRL | Qt::Key_L},
-        {"", {}, Separator},
-        {"mnuViewCartForm", QStringLiteral("&View Cart Button"), InMenu},
-        {"mnuViewCartLink", QStringLiteral("View &Cart Link"), InMenu},
-        {"", {}, Separator},
-        {"mnuPreview", QStringLiteral("Pre&view in Browser"), InMenu, Qt::Key_F5},
         {"mnuOptions", QStringLiteral("&Options"), OnBar},
         {"mnuAbout", QStringLiteral("&About"), OnBar},
         {"mnuHelp", QStringLiteral("&Help"), Menu},
         {"mnuHelpOnline", QStringLiteral("Help Online"), InMenu},
     };
 
+    QMenuBar* bar = window.menuBar();
     QMenu* menu = nullptr;
     for (const MenuRow& row : rows) {
         QObject* item = nullptr;
         switch (row.level) {
         case Menu:
-            item = menu = menuBar()->addMenu(row.caption);
+            item = menu = bar->addMenu(row.caption);
             break;
         case InMenu: {
             QAction* command = menu->addAction(row.caption);
@@ -395,26 +376,37 @@ void Form1::buildMenus(BuiltControls& built) {
             menu->addSeparator();
             continue;
         case OnBar:
-            item = menuBar()->addAction(row.caption);
+            item = bar->addAction(row.caption);
             break;
         }
         item->setObjectName(QLatin1StringView(row.name));
         built.add(*item);
     }
-
-    // The layout gives the client area; the menu bar comes on top of it.
-    const QRect clientArea = fromTwips({QPoint(), kClientTwips});
-    resize(clientArea.width(), clientArea.height() + menuBar()->sizeHint().height());
 }
 
 // A line under the layout for what the merchant should know without being stopped; the window grows by it, so it
 // covers no control.
-void Form1::buildStatusBar(BuiltControls& built) {
-    auto* line = new StatusLine(this);
+void buildStatusLine(QMainWindow& window, BuiltControls& built) {
+    auto* line = new StatusLine(&window);
     line->setObjectName(QStringLiteral("lblStatusLine"));
     built.add(*line);
     // A permanent widget: the bar's passing messages, such as a menu command's tip, never hide it.
-    statusBar()->addPermanentWidget(line, 1);
-    statusBar()->setSizeGripEnabled(false);
-    resize(width(), height() + statusBar()->sizeHint().height());
+    window.statusBar()->addPermanentWidget(line, 1);
+    window.statusBar()->setSizeGripEnabled(false);
 }
+
+} // namespace
+
+BuiltControls buildMainWindow(QMainWindow& window) {
+    BuiltControls built;
+    buildClient(window, built);
+    buildMenus(window, built);
+    buildStatusLine(window, built);
+    // The layout gives the client area; the menu bar comes on top of it and the status line below.
+    const QRect clientArea = fromTwips({QPoint(), kClientTwips});
+    window.resize(clientArea.width(), clientArea.height() + window.menuBar()->sizeHint().height() +
+                                          window.statusBar()->sizeHint().height());
+    return built;
+}
+
+} // namespace velmora
