@@ -7,7 +7,7 @@
 
 #include "support/DialogAnswers.h"
 #include "support/IniFiles.h"
-#include "support/WindowSession.h"
+#include "support/WindowDriver.h"
 
 #include <QApplication>
 #include <QCheckBox>

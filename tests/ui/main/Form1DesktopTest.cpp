@@ -6,8 +6,9 @@
 #include "support/DialogAnswers.h"
 #include "support/IniFiles.h"
 #include "support/ItemRecords.h"
-#include "support/WindowSession.h"
+#include "support/WindowDriver.h"
 
+#include <QMenu>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTemporaryDir>

@@ -3,6 +3,7 @@
 #include "store/ItemFile.h"
 #include "support/DialogAnswers.h"
 #include "support/FileSizeLimit.h"
+#include "support/WindowDriver.h"
 #include "ui/kit/ControlValues.h"
 #include "ui/main/ItemControls.h"
 
@@ -50,65 +51,19 @@ QStringList heldForm(const ItemRecord& record) {
     return held;
 }
 
-template <class T> T* find(const Form1& window, const QString& name) {
-    auto* found = window.findChild<T*>(name);
-    if (!found)
-        qFatal("no control named %s", qPrintable(name));
-    return found;
-}
-
 // What the window's item controls hold, read from the widgets, in file order.
-QStringList heldFields(const Form1& window) {
+QStringList heldFields(Form1& window) {
     QStringList held;
     for (const ItemControl& row : itemControls())
-        held << itemFieldText(controlValue(*find<QWidget>(window, row.name), storedKind(itemValue(row.id).kind)));
+        held << itemFieldText(controlValue(*WindowDriver(window).find(row.name), storedKind(itemValue(row.id).kind)));
     return held;
 }
 
 // Puts the item into the window by code, in file order, so the field handlers run as for an opened file.
 void putItem(Form1& window, const ItemRecord& record) {
     for (const ItemControl& row : itemControls())
-        QVERIFY(setControlValue(*find<QWidget>(window, row.name),
+        QVERIFY(setControlValue(*WindowDriver(window).find(row.name),
                                 itemFieldValue(storedKind(itemValue(row.id).kind), record[row.id])));
-}
-
-// Every named control of the window itself: shown, enabled, and what it holds.
-QStringList snapshot(const Form1& window) {
-    QStringList lines;
-    for (QWidget* widget : window.findChildren<QWidget*>()) {
-        // Qt's own helpers (the menu bar's overflow button...) follow the screen, not the item.
-        const QString name = widget->objectName();
-        if (name.isEmpty() || name.startsWith(u"qt_") || widget->window() != &window)
-            continue;
-        QString held;
-        if (auto* edit = qobject_cast<QLineEdit*>(widget))
-            held = edit->text();
-        else if (auto* box = qobject_cast<QCheckBox*>(widget))
-            held = QString::number(checkValue(*box));
-        else if (auto* button = qobject_cast<QRadioButton*>(widget))
-            held = button->isChecked() ? u"selected"_s : QString();
-        else if (auto* code = qobject_cast<QPlainTextEdit*>(widget))
-            held = code->toPlainText();
-        lines << u"%1 %2 %3 [%4]"_s.arg(name, widget->isVisibleTo(&window) ? "shown" : "hidden",
-                                        widget->isEnabled() ? "enabled" : "disabled", held);
-    }
-    lines.sort();
-    return lines;
-}
-
-// Which of a set's groups are shown, and its kind: "use shown 1, body, values, DropDown".
-QString optionSetState(const Form1& window, int set) {
-    const QString n = QString::number(set);
-    const auto shown = [&](const QString& name) { return find<QWidget>(window, name)->isVisibleTo(&window); };
-    const auto* use = find<QCheckBox>(window, "chkOption" + n + "Active");
-    QString state = u"use %1 %2"_s.arg(shown(use->objectName()) ? "shown" : "hidden").arg(checkValue(*use));
-    if (shown("txtOptName" + n) && shown("optSet" + n + "TextBox"))
-        state += u", body"_s;
-    if (shown(u"txtOptSet%1(0)"_s.arg(n)) && shown(u"txtOptSet%1(9)"_s.arg(n)))
-        state += u", values"_s;
-    const bool dropDown = find<QRadioButton>(window, "optSet" + n + "DropDown")->isChecked();
-    const bool textBox = find<QRadioButton>(window, "optSet" + n + "TextBox")->isChecked();
-    return state + (dropDown ? u", DropDown"_s : textBox ? u", TextBox"_s : u", no kind"_s);
 }
 
 QByteArray contentOf(const QString& path) {
@@ -172,7 +127,8 @@ private:
         return fileCommand(window, "mnuOpen", QFileDialog::AcceptOpen, path);
     }
     static QString fileCommand(Form1& window, const char* command, QFileDialog::AcceptMode mode, const QString& path);
-    static void trigger(const Form1& window, const char* action) { find<QAction>(window, action)->trigger(); }
+    static void trigger(Form1& window, const char* action) { WindowDriver(window).find<QAction>(action)->trigger(); }
+    WindowDriver ui() const { return WindowDriver(*m_window); }
 
     QTemporaryDir m_configHome;
     QTemporaryDir m_dir;
@@ -239,19 +195,19 @@ void Form1FilesTest::roundTripsEveryField() {
     QFETCH(ItemRecord, item);
     putItem(*m_window, item);
     QCOMPARE(heldFields(*m_window), heldForm(item));
-    const QStringList saved = snapshot(*m_window);
+    const QStringList saved = ui().snapshot();
 
     const QString file = path(u"item.tqf"_s);
     QCOMPARE(save(file), QString());
-    QCOMPARE(snapshot(*m_window), saved); // saving changes nothing in the window
+    QCOMPARE(ui().snapshot(), saved); // saving changes nothing in the window
 
     // A second window, fresh from the same store, gets the item back from the file alone.
     Form1 reader;
-    const QStringList before = snapshot(reader);
+    const QStringList before = WindowDriver(reader).snapshot();
     QCOMPARE(open(reader, file), QString());
-    QVERIFY(snapshot(reader) != before);
+    QVERIFY(WindowDriver(reader).snapshot() != before);
     QCOMPARE(heldFields(reader), heldForm(item));
-    QCOMPARE(snapshot(reader), saved);
+    QCOMPARE(WindowDriver(reader).snapshot(), saved);
 }
 
 void Form1FilesTest::savesTheExampleItemByteForByte() {
@@ -279,7 +235,7 @@ void Form1FilesTest::savesUnderTheNameAsTyped_data() {
 
 void Form1FilesTest::savesUnderTheNameAsTyped() {
     QFETCH(QString, name);
-    assignText(*find<QLineEdit>(*m_window, u"txtItemName"_s), u"Mug"_s);
+    assignText(*ui().find<QLineEdit>(u"txtItemName"_s), u"Mug"_s);
     QCOMPARE(save(path(name)), QString());
     QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList{name});
     QVERIFY(contentOf(path(name)).startsWith("Mug\xA5"));
@@ -289,7 +245,7 @@ void Form1FilesTest::savesUnderTheNameAsTyped() {
 void Form1FilesTest::replacingAFileAsksFirst() {
     const QString file = path(u"item.tqf"_s);
     writeFile(file, OldContent);
-    assignText(*find<QLineEdit>(*m_window, u"txtItemName"_s), u"New"_s);
+    assignText(*ui().find<QLineEdit>(u"txtItemName"_s), u"New"_s);
 
     DialogAnswers answers;
     answers.answerFileName(file);
@@ -303,7 +259,7 @@ void Form1FilesTest::replacingAFileAsksFirst() {
 void Form1FilesTest::oneDialogServesBothCommands() {
     writeFile(path(u"item.tqf"_s), OldContent);
     QCOMPARE(save(path(u"other.tqf"_s)), QString());
-    auto* dialog = find<QFileDialog>(*m_window, u"CommonDialog1"_s);
+    auto* dialog = ui().find<QFileDialog>(u"CommonDialog1"_s);
     QCOMPARE(open(*m_window, path(u"item.tqf"_s)), QString()); // answered only if it was asked
     QCOMPARE(m_window->findChildren<QFileDialog*>(), QList<QFileDialog*>{dialog});
 
@@ -389,16 +345,16 @@ void Form1FilesTest::opensIntoTheWindow() {
     QFETCH(QString, set2);
     QFETCH(bool, noteEditable);
     putItem(*m_window, shown);
-    find<QPlainTextEdit>(*m_window, u"txtCode"_s)->setPlainText(u"<form>"_s);
+    ui().find<QPlainTextEdit>(u"txtCode"_s)->setPlainText(u"<form>"_s);
     writeFile(path(u"item.tqf"_s), file);
 
     QCOMPARE(open(*m_window, path(u"item.tqf"_s)), QString());
     QCOMPARE(heldFields(*m_window), heldForm(expected));
-    QCOMPARE(optionSetState(*m_window, 1), set1);
-    QCOMPARE(optionSetState(*m_window, 2), set2);
-    QCOMPARE(find<QWidget>(*m_window, u"txtNote"_s)->isEnabled(), noteEditable);
-    QCOMPARE(find<QWidget>(*m_window, u"cmdMakeLink"_s)->isEnabled(), !set1.startsWith(u"use shown 1"));
-    QCOMPARE(find<QPlainTextEdit>(*m_window, u"txtCode"_s)->toPlainText(), u"<form>"_s);
+    QCOMPARE(ui().optionSetState(1), set1);
+    QCOMPARE(ui().optionSetState(2), set2);
+    QCOMPARE(ui().find<QWidget>(u"txtNote"_s)->isEnabled(), noteEditable);
+    QCOMPARE(ui().find<QWidget>(u"cmdMakeLink"_s)->isEnabled(), !set1.startsWith(u"use shown 1"));
+    QCOMPARE(ui().find<QPlainTextEdit>(u"txtCode"_s)->toPlainText(), u"<form>"_s);
 }
 
 void Form1FilesTest::refusedSaveChangesNothing_data() {
@@ -427,8 +383,8 @@ void Form1FilesTest::refusedSaveChangesNothing() {
     QFETCH(bool, diskFull);
     QFETCH(QStringList, reason);
     writeFile(path(u"item.tqf"_s), OldContent);
-    assignText(*find<QLineEdit>(*m_window, field), text);
-    const QStringList window = snapshot(*m_window);
+    assignText(*ui().find<QLineEdit>(field), text);
+    const QStringList window = ui().snapshot();
     const QStringList folder = folderContent(m_dir.path());
 
     DialogAnswers answers;
@@ -444,7 +400,7 @@ void Form1FilesTest::refusedSaveChangesNothing() {
 
     for (const QString& part : reason + QStringList{QDir::toNativeSeparators(path(target))})
         QVERIFY2(message.contains(part), qPrintable(message));
-    QCOMPARE(snapshot(*m_window), window);
+    QCOMPARE(ui().snapshot(), window);
     QCOMPARE(folderContent(m_dir.path()), folder);
 }
 
@@ -477,7 +433,7 @@ void Form1FilesTest::refusedOpenChangesNothing() {
         QVERIFY(::mkfifo(QFile::encodeName(chosen).constData(), 0600) == 0);
     else if (!QDir::isAbsolutePath(target))
         writeFile(chosen, file);
-    const QStringList window = snapshot(*m_window);
+    const QStringList window = ui().snapshot();
 
     DialogAnswers answers;
     answers.answerFileName(chosen).answerMessage(QMessageBox::Ok);
@@ -487,7 +443,7 @@ void Form1FilesTest::refusedOpenChangesNothing() {
 
     QVERIFY2(message.contains(QDir::toNativeSeparators(chosen)), qPrintable(message));
     QVERIFY2(message.contains(reason), qPrintable(message));
-    QCOMPARE(snapshot(*m_window), window);
+    QCOMPARE(ui().snapshot(), window);
 }
 
 void Form1FilesTest::cancellingChangesNothing_data() {
@@ -499,16 +455,16 @@ void Form1FilesTest::cancellingChangesNothing_data() {
 void Form1FilesTest::cancellingChangesNothing() {
     QFETCH(QString, command);
     writeFile(path(u"item.tqf"_s), OldContent);
-    assignText(*find<QLineEdit>(*m_window, u"txtItemName"_s), u"Mug"_s);
-    const QStringList window = snapshot(*m_window);
+    assignText(*ui().find<QLineEdit>(u"txtItemName"_s), u"Mug"_s);
+    const QStringList window = ui().snapshot();
     const QStringList folder = folderContent(m_dir.path());
 
     DialogAnswers answers;
     answers.answerFileName(QString());
-    find<QAction>(*m_window, command)->trigger();
+    ui().find<QAction>(command)->trigger();
     QCOMPARE(answers.problems(), QString());
 
-    QCOMPARE(snapshot(*m_window), window);
+    QCOMPARE(ui().snapshot(), window);
     QCOMPARE(folderContent(m_dir.path()), folder);
 }
 

@@ -14,14 +14,16 @@
 #include "support/DialogAnswers.h"
 #include "support/IniFiles.h"
 #include "support/StandInOpener.h"
-#include "support/WindowSession.h"
+#include "support/WindowDriver.h"
 
 #include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -60,17 +62,16 @@ private slots:
 private:
     QString storeFile() const { return m_dir->filePath(u"config/Trevanto.ini"_s); }
     void start(const QByteArray& settings);
-    template <class Control> Control* find(const QString& name) const { return m_window->findChild<Control*>(name); }
-    QString code() const { return find<QPlainTextEdit>(u"txtCode"_s)->toPlainText(); }
+    QString code() const { return m_ui->find<QPlainTextEdit>(u"txtCode"_s)->toPlainText(); }
     // What the status line shows; empty while it is hidden.
     QString statusLine() const {
-        auto* line = find<QLabel>(u"lblStatusLine"_s);
+        auto* line = m_ui->find<QLabel>(u"lblStatusLine"_s);
         return line->isVisible() ? line->text() : QString();
     }
     // Types into the money field and leaves it for the code box.
     void typeAndLeave(const QString& field, const QString& text) {
-        typeInto(find<QLineEdit>(field), text);
-        QTest::mouseClick(find<QPlainTextEdit>(u"txtCode"_s), Qt::LeftButton);
+        typeInto(m_ui->find<QLineEdit>(field), text);
+        QTest::mouseClick(m_ui->find<QPlainTextEdit>(u"txtCode"_s), Qt::LeftButton);
     }
     // Saves the options dialog with the box or check box changed as given.
     void saveOptions(const QString& control, const QString& text = {});
@@ -80,6 +81,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<DialogAnswers> m_dialogs;
     std::unique_ptr<Form1> m_window;
+    std::optional<WindowDriver> m_ui;
     QByteArray m_runtimeDir;
     std::optional<QByteArray> m_cacheHome;
 };
@@ -97,6 +99,7 @@ void Form1MakeTest::cleanup() {
     qputenv("XDG_RUNTIME_DIR", m_runtimeDir);
     if (m_cacheHome)
         qputenv("XDG_CACHE_HOME", *std::exchange(m_cacheHome, std::nullopt));
+    m_ui.reset();
     m_window.reset();
     QCOMPARE(m_dialogs->problems(), QString());
     m_dialogs.reset();
@@ -106,11 +109,12 @@ void Form1MakeTest::cleanup() {
 void Form1MakeTest::start(const QByteArray& settings) {
     QVERIFY(writeIniFile(storeFile(), "[Settings]\nHasBeenRun=True\nItemName=Mug\nPrice=5.00\n" + settings));
     m_window = startWindow(storeFile());
+    m_ui.emplace(*m_window);
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
 
 void Form1MakeTest::saveOptions(const QString& control, const QString& text) {
-    choose(*m_window, u"mnuOptions"_s);
+    m_ui->choose(u"mnuOptions"_s);
     frmOptions* dialog = openWindows<frmOptions>().value(0);
     QVERIFY(dialog);
     if (auto* box = dialog->findChild<QLineEdit*>(control))
@@ -149,7 +153,7 @@ void Form1MakeTest::makeMenuStandsBetweenFileAndOptions() {
         bar << action->text();
     QCOMPARE(bar, QStringList({"&File", "&Make", "&Options", "&About", "&Help"}));
     QStringList items; // "-" for a separator
-    for (QAction* action : find<QMenu>(u"mnuMake"_s)->actions())
+    for (QAction* action : m_ui->find<QMenu>(u"mnuMake"_s)->actions())
         items << (action->isSeparator() ? u"-"_s : action->text() + u' ' + action->shortcut().toString());
     QCOMPARE(items, QStringList({"&Button / Form Ctrl+B", "&Link Ctrl+L", "-", "&View Cart Button ", "View &Cart Link ",
                                  "-", "Pre&view in Browser F5"}));
@@ -165,12 +169,14 @@ void Form1MakeTest::makeCommandsPublishTheirText_data() {
     QTest::addRow("Link") << "mnuMakeLink" << usable << false;
     QTest::addRow("View Cart Button") << "mnuViewCartForm" << usable << false;
     QTest::addRow("View Cart Link") << "mnuViewCartLink" << usable << false;
+    QTest::addRow("Make a Link") << "cmdMakeLink" << usable << false;
     QTest::addRow("button, placeholder e-mail") << "cmdMakeForm" << QByteArray() << true;
     QTest::addRow("link, empty e-mail") << "mnuMakeLink" << QByteArray("eMail=\n") << true;
     QTest::addRow("view cart, mistyped e-mail") << "mnuViewCartForm" << QByteArray("eMail=shop.example.com\n") << true;
 }
 
-// Each puts its text in the code box and on the clipboard, with the notice; an unusable account adds the warning.
+// Each puts its text in the code box and on the clipboard in place of what they held, and starts the notice, which
+// shows at its first tick; an unusable account adds the warning.
 void Form1MakeTest::makeCommandsPublishTheirText() {
     QFETCH(QString, command);
     QFETCH(QByteArray, eMail);
@@ -182,19 +188,23 @@ void Form1MakeTest::makeCommandsPublishTheirText() {
         {u"mnuMakeForm"_s, velmora::BuildButtonForm(item, settings, velmora::moneyLocale())},
         {u"cmdMakeForm"_s, velmora::BuildButtonForm(item, settings, velmora::moneyLocale())},
         {u"mnuMakeLink"_s, velmora::BuildCartLink(item, settings, velmora::moneyLocale())},
+        {u"cmdMakeLink"_s, velmora::BuildCartLink(item, settings, velmora::moneyLocale())},
         {u"mnuViewCartForm"_s, velmora::BuildViewCartForm(settings)},
         {u"mnuViewCartLink"_s, velmora::BuildViewCartLink(settings)},
     };
+    m_ui->find<QPlainTextEdit>(u"txtCode"_s)->setPlainText(u"earlier output"_s);
+    QGuiApplication::clipboard()->setText(u"something else"_s);
 
-    if (auto* button = m_window->findChild<QPushButton*>(command))
-        clickOn(button);
+    if (command.startsWith(u"cmd"))
+        m_ui->click(command);
     else
-        choose(*m_window, command);
+        m_ui->choose(command);
     QCOMPARE(code(), expected[command]);
     QCOMPARE(QGuiApplication::clipboard()->text(), expected[command]);
-    QVERIFY(find<QTimer>(u"Timer1"_s)->isActive());
+    QVERIFY(m_ui->find<QTimer>(u"Timer1"_s)->isActive());
+    QVERIFY(!m_ui->shown(u"lblCopiedtoClipboard"_s));
 
-    auto* warning = find<QLabel>(u"lblStatusLine"_s);
+    auto* warning = m_ui->find<QLabel>(u"lblStatusLine"_s);
     QCOMPARE(warning->isVisible(), warned);
     if (warned)
         QCOMPARE(warning->text(), QString(velmora::unusableAccountWarning));
@@ -219,23 +229,23 @@ void Form1MakeTest::makeLinkFollowsTheLinkButton() {
     QFETCH(bool, enabled);
     start({});
     for (int value : option1)
-        QVERIFY(velmora::setCheckValue(*find<QCheckBox>(u"chkOption1Active"_s), value));
-    QCOMPARE(find<QPushButton>(u"cmdMakeLink"_s)->isEnabled(), enabled);
-    QCOMPARE(find<QAction>(u"mnuMakeLink"_s)->isEnabled(), enabled);
+        QVERIFY(velmora::setCheckValue(*m_ui->find<QCheckBox>(u"chkOption1Active"_s), value));
+    QCOMPARE(m_ui->find<QPushButton>(u"cmdMakeLink"_s)->isEnabled(), enabled);
+    QCOMPARE(m_ui->find<QAction>(u"mnuMakeLink"_s)->isEnabled(), enabled);
 }
 
 void Form1MakeTest::accountWarningStaysUntilAUsableEmailIsSaved() {
     start({});
-    auto* warning = find<QLabel>(u"lblStatusLine"_s);
+    auto* warning = m_ui->find<QLabel>(u"lblStatusLine"_s);
     QVERIFY(!warning->isVisible());
-    choose(*m_window, u"mnuMakeForm"_s);
+    m_ui->choose(u"mnuMakeForm"_s);
     QVERIFY(warning->isVisible());
 
     saveOptions(u"txtEmail"_s, u"still wrong@example.com"_s);
     QVERIFY(warning->isVisible());
     saveOptions(u"txtEmail"_s, u"ABCDEFGHJK234"_s); // a merchant ID
     QVERIFY(!warning->isVisible());
-    choose(*m_window, u"mnuMakeLink"_s);
+    m_ui->choose(u"mnuMakeLink"_s);
     QVERIFY(!warning->isVisible());
 }
 
@@ -288,26 +298,26 @@ void Form1MakeTest::statusLineShowsTheNewest() {
     start({});
     const QString account(velmora::unusableAccountWarning);
     const QString noNumber = u"Price: \"abc\" holds no number and became 0.00"_s;
-    choose(*m_window, u"mnuMakeForm"_s);
+    m_ui->choose(u"mnuMakeForm"_s);
     QCOMPARE(statusLine(), account);
     typeAndLeave(u"txtPrice"_s, u"abc"_s);
     QTRY_COMPARE(statusLine(), noNumber);
     typeAndLeave(u"txtShipping1"_s, u"-1"_s);
     QTRY_VERIFY(statusLine().startsWith(u"Shipping (1st): \"-1\" is negative"_s));
 
-    typeInto(find<QLineEdit>(u"txtShipping1"_s), u"1"_s);
+    typeInto(m_ui->find<QLineEdit>(u"txtShipping1"_s), u"1"_s);
     QCOMPARE(statusLine(), noNumber);
-    typeInto(find<QLineEdit>(u"txtPrice"_s), u"5"_s);
+    typeInto(m_ui->find<QLineEdit>(u"txtPrice"_s), u"5"_s);
     QCOMPARE(statusLine(), account);
 
     // Emptied without leaving the field, then made: told all the same.
-    choose(*m_window, u"mnuNew"_s);
+    m_ui->choose(u"mnuNew"_s);
     QCOMPARE(statusLine(), account);
-    choose(*m_window, u"mnuMakeLink"_s);
+    m_ui->choose(u"mnuMakeLink"_s);
     QCOMPARE(statusLine(), u"Price: the buyer would pay nothing"_s);
     saveOptions(u"txtEmail"_s, u"shop@example.com"_s);
     QCOMPARE(statusLine(), u"Price: the buyer would pay nothing"_s);
-    choose(*m_window, u"mnuViewCartForm"_s);
+    m_ui->choose(u"mnuViewCartForm"_s);
     QCOMPARE(statusLine(), u"Price: the buyer would pay nothing"_s);
 }
 
@@ -321,10 +331,10 @@ void Form1MakeTest::previewOpensAPrivatePageInTheBrowser() {
     QVERIFY(QFile::setPermissions(page, QFile::Permissions(0x6666)));
     const mode_t umask = ::umask(0);
     const auto restoreUmask = qScopeGuard([umask] { ::umask(umask); });
-    find<QPlainTextEdit>(u"txtCode"_s)->setPlainText(u"earlier output"_s);
+    m_ui->find<QPlainTextEdit>(u"txtCode"_s)->setPlainText(u"earlier output"_s);
     QGuiApplication::clipboard()->setText(u"something else"_s);
 
-    choose(*m_window, u"mnuPreview"_s);
+    m_ui->choose(u"mnuPreview"_s);
     QTRY_VERIFY(!opener.opened().isEmpty());
     QCOMPARE(opener.opened(), QUrl::fromLocalFile(page).toString(QUrl::FullyEncoded) + u'\n');
     struct stat status {};
@@ -360,10 +370,10 @@ void Form1MakeTest::previewThatCannotBeWrittenIsToldOnce() {
     if (link)
         QVERIFY(QFile::link(other, folder + u"/velmora-preview.html"_s));
     start("eMail=shop@example.com\n");
-    find<QPlainTextEdit>(u"txtCode"_s)->setPlainText(u"earlier output"_s);
+    m_ui->find<QPlainTextEdit>(u"txtCode"_s)->setPlainText(u"earlier output"_s);
 
     m_dialogs->answerMessage(QMessageBox::Ok);
-    choose(*m_window, u"mnuPreview"_s);
+    m_ui->choose(u"mnuPreview"_s);
     QCOMPARE(m_dialogs->texts.size(), 1);
     const QString page = QDir::toNativeSeparators(folder + u"/velmora-preview.html"_s);
     QVERIFY2(m_dialogs->texts[0].contains(u'"' + page + u"\": "_s), qPrintable(m_dialogs->texts[0]));
@@ -420,7 +430,7 @@ void Form1MakeTest::previewWithoutARuntimeFolderStaysOutOfSharedOnes() {
     start("eMail=shop@example.com\n");
     const StandInOpener opener(m_dir->path());
 
-    choose(*m_window, u"mnuPreview"_s);
+    m_ui->choose(u"mnuPreview"_s);
     QTRY_VERIFY(!opener.opened().isEmpty());
     QCOMPARE(opener.opened().trimmed(), QUrl::fromLocalFile(folder + u"/velmora-preview.html"_s).toString());
     QCOMPARE(m_dialogs->texts, QStringList());
@@ -454,7 +464,7 @@ void Form1MakeTest::previewRefusesACacheFolderOthersCouldEnter() {
     const StandInOpener opener(m_dir->path());
 
     m_dialogs->answerMessage(QMessageBox::Ok);
-    choose(*m_window, u"mnuPreview"_s);
+    m_ui->choose(u"mnuPreview"_s);
     QCOMPARE(m_dialogs->texts.size(), 1);
     QVERIFY2(m_dialogs->texts[0].contains(QDir::toNativeSeparators(folder)), qPrintable(m_dialogs->texts[0]));
     QVERIFY(QDir(link ? elsewhere : folder).isEmpty());

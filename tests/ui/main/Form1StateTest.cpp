@@ -6,12 +6,14 @@
 
 #include "support/DialogAnswers.h"
 #include "support/IniFiles.h"
-#include "support/WindowSession.h"
+#include "support/WindowDriver.h"
 
 #include <QCheckBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
+
+#include <optional>
 
 #include <unistd.h>
 
@@ -20,26 +22,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString prompt = u"Trevanto | Please fill in your information. | icon 0 | 1 button(s)"_s;
-
-// Every control the store keeps or the option sets show and hide, as "name: text, state, shown, enabled".
-QStringList snapshot(const Form1& window) {
-    QStringList lines;
-    for (const QWidget* widget : window.findChildren<QWidget*>()) {
-        QString value;
-        if (const auto* edit = qobject_cast<const QLineEdit*>(widget))
-            value = '"' + edit->text() + '"';
-        else if (const auto* box = qobject_cast<const QCheckBox*>(widget))
-            value = QString::number(box->checkState());
-        else if (const auto* button = qobject_cast<const QRadioButton*>(widget))
-            value = button->isChecked() ? u"selected"_s : u"-"_s;
-        else if (!qobject_cast<const QPushButton*>(widget))
-            continue;
-        lines << u"%1: %2, %3, %4"_s.arg(widget->objectName(), value,
-                                         widget->isVisibleTo(&window) ? u"shown"_s : u"hidden"_s,
-                                         widget->isEnabled() ? u"enabled"_s : u"disabled"_s);
-    }
-    return lines;
-}
 
 } // namespace
 
@@ -73,19 +55,12 @@ private:
     QString fileName() const { return m_dir->filePath(u"Trevanto/Trevanto.ini"_s); }
     void start();
     void restart();
-    void runStep(const QString& step);
-    void check(const QString& expectation) const;
-    template <class T = QWidget> T* find(const QString& name) const {
-        auto* found = m_window->findChild<T*>(name);
-        if (!found)
-            qFatal("no control named %s", qPrintable(name));
-        return found;
-    }
 
     QString m_configHome;
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<DialogAnswers> m_dialogs;
     std::unique_ptr<Form1> m_window;
+    std::optional<WindowDriver> m_ui;
 };
 
 void Form1StateTest::initTestCase() {
@@ -103,6 +78,7 @@ void Form1StateTest::init() {
 }
 
 void Form1StateTest::cleanup() {
+    m_ui.reset();
     m_window.reset();
     m_dialogs.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -110,50 +86,16 @@ void Form1StateTest::cleanup() {
 
 void Form1StateTest::start() {
     m_window = startWindow(fileName());
+    m_ui.emplace(*m_window);
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
 
 // Exit as the user does, then start again over the same file.
 void Form1StateTest::restart() {
     closeWindow(*m_window);
+    m_ui.reset();
     m_window.reset();
     start();
-}
-
-// "click NAME" or "type NAME TEXT" (the rest of the line, blanks included; nothing clears the box).
-void Form1StateTest::runStep(const QString& step) {
-    const QString verb = step.section(u' ', 0, 0);
-    const QString name = step.section(u' ', 1, 1);
-    if (verb == u"click")
-        clickOn(find(name));
-    else if (verb == u"type")
-        typeInto(find<QLineEdit>(name), step.section(u' ', 2));
-    else
-        QFAIL(qPrintable("unknown step " + step));
-}
-
-// "NAME=TEXT", or "NAME shown|hidden|enabled|disabled|checked|unchecked|grayed|selected".
-void Form1StateTest::check(const QString& expectation) const {
-    if (const qsizetype equals = expectation.indexOf(u'='); equals > 0) {
-        QCOMPARE(find<QLineEdit>(expectation.left(equals))->text(), expectation.mid(equals + 1));
-        return;
-    }
-    QWidget* widget = find(expectation.section(u' ', 0, 0));
-    const QString word = expectation.section(u' ', 1);
-    const auto* box = qobject_cast<QCheckBox*>(widget);
-    const auto* button = qobject_cast<QAbstractButton*>(widget);
-    const QHash<QString, bool> facts = {
-        {u"shown"_s, widget->isVisibleTo(m_window.get())},
-        {u"hidden"_s, !widget->isVisibleTo(m_window.get())},
-        {u"enabled"_s, widget->isEnabled()},
-        {u"disabled"_s, !widget->isEnabled()},
-        {u"checked"_s, box && box->checkState() == Qt::Checked},
-        {u"unchecked"_s, box && box->checkState() == Qt::Unchecked},
-        {u"grayed"_s, box && box->checkState() == Qt::PartiallyChecked},
-        {u"selected"_s, button && button->isChecked()},
-    };
-    QVERIFY2(facts.contains(word), qPrintable("unknown check " + expectation));
-    QVERIFY2(facts[word], qPrintable(expectation));
 }
 
 void Form1StateTest::firstStartPromptsOnceAndWritesOnlyTheFlag() {
@@ -172,12 +114,12 @@ void Form1StateTest::firstStartPromptsOnceAndWritesOnlyTheFlag() {
     // The dialog stays open beside the window, showing what the window's generator uses: the placeholder.
     QCOMPARE(openWindows<frmOptions>().size(), 1);
     QCOMPARE(openWindows<frmOptions>()[0]->findChild<QLineEdit*>(u"txtEmail"_s)->text(), velmora::placeholderEmail);
-    for (const QString& expectation : {u"chkNote checked"_s, u"txtNote=Special Instructions"_s, u"txtNote enabled"_s,
-                                       u"chkShippingAddress checked"_s})
-        check(expectation);
-    clickOn(find(u"cmdMakeForm"_s));
-    QVERIFY(
-        find<QPlainTextEdit>(u"txtCode"_s)->toPlainText().contains(u"value=\"%1\""_s.arg(velmora::placeholderEmail)));
+    m_ui->check({u"chkNote checked"_s, u"txtNote=Special Instructions"_s, u"txtNote enabled"_s,
+                 u"chkShippingAddress checked"_s});
+    m_ui->click(u"cmdMakeForm"_s);
+    QVERIFY(m_ui->find<QPlainTextEdit>(u"txtCode"_s)
+                ->toPlainText()
+                .contains(u"value=\"%1\""_s.arg(velmora::placeholderEmail)));
 
     // Left untouched, the dialog still stores its five boxes when the window closes, and no prompt follows.
     restart();
@@ -281,12 +223,10 @@ void Form1StateTest::windowComesBackAsItWasLeft() {
     QFETCH(QStringList, checks);
 
     start();
-    for (const QString& step : steps) {
-        runStep(step);
-        if (QTest::currentTestFailed())
-            return;
-    }
-    const QStringList atExit = snapshot(*m_window);
+    m_ui->run(steps);
+    if (QTest::currentTestFailed())
+        return;
+    const QStringList atExit = m_ui->snapshot();
 
     closeWindow(*m_window);
     const QStringList keys = keysOnDisk(fileName());
@@ -297,13 +237,12 @@ void Form1StateTest::windowComesBackAsItWasLeft() {
         QCOMPARE(u"%1=%2"_s.arg(path, ::onDisk(fileName(), path)), entry);
     }
 
+    m_ui.reset();
     m_window.reset();
     start();
-    QCOMPARE(snapshot(*m_window), atExit);
-    for (const QString& step : afterRestart)
-        runStep(step);
-    for (const QString& expectation : checks)
-        check(expectation);
+    QCOMPARE(m_ui->snapshot(), atExit);
+    m_ui->run(afterRestart);
+    m_ui->check(checks);
 }
 
 void Form1StateTest::storedValuesRestore_data() {
@@ -338,8 +277,7 @@ void Form1StateTest::storedValuesRestore() {
     QVERIFY(writeIniFile(fileName(), file));
     start();
     QCOMPARE(m_dialogs->seen, QStringList());
-    for (const QString& expectation : checks)
-        check(expectation);
+    m_ui->check(checks);
 }
 
 void Form1StateTest::keysInOtherLetterCasesAreFoundAndReplaced() {
@@ -347,11 +285,10 @@ void Form1StateTest::keysInOtherLetterCasesAreFoundAndReplaced() {
                                      "[dropdowns]\nSET1BOX1=Red\n"_ba));
     start();
     QCOMPARE(m_dialogs->seen, QStringList());
-    for (const QString& expectation :
-         {u"txtItemName=Lamp"_s, u"chkOption1Active checked"_s, u"txtOptSet1(0)=Red"_s, u"txtOptSet1(0) shown"_s})
-        check(expectation);
+    m_ui->check(
+        {u"txtItemName=Lamp"_s, u"chkOption1Active checked"_s, u"txtOptSet1(0)=Red"_s, u"txtOptSet1(0) shown"_s});
 
-    typeInto(find<QLineEdit>(u"txtItemName"_s), u"Desk"_s);
+    m_ui->type(u"txtItemName"_s, u"Desk"_s);
     closeWindow(*m_window);
     const QStringList keys = keysOnDisk(fileName());
     QVERIFY(keys.contains(u"SETTINGS/ITEMNAME"_s) && keys.contains(u"dropdowns/SET1BOX1"_s));
@@ -381,10 +318,10 @@ void Form1StateTest::handMadeFileKeepsItsText() {
     QVERIFY(writeIniFile(fileName(), file));
 
     start();
-    QCOMPARE(find<QLineEdit>(u"txtNote"_s)->text(), u"  Gift note  "_s);
-    typeInto(find<QLineEdit>(u"txtItemName"_s), u"Lamp"_s);
-    clickOn(find(u"cmdMakeForm"_s));
-    const QString form = find<QPlainTextEdit>(u"txtCode"_s)->toPlainText();
+    QCOMPARE(m_ui->find<QLineEdit>(u"txtNote"_s)->text(), u"  Gift note  "_s);
+    m_ui->type(u"txtItemName"_s, u"Lamp"_s);
+    m_ui->click(u"cmdMakeForm"_s);
+    const QString form = m_ui->find<QPlainTextEdit>(u"txtCode"_s)->toPlainText();
     QVERIFY2(form.contains(uR"(value="\\server\share\logo.png")"_s), qPrintable(form));
     QVERIFY2(form.contains(uR"(value="C:\shop\logo")"_s), qPrintable(form));
     closeWindow(*m_window);
@@ -395,8 +332,8 @@ void Form1StateTest::handMadeFileKeepsItsText() {
 void Form1StateTest::editsReachTheDiskAfterAPause() {
     QVERIFY(writeIniFile(fileName(), "[Settings]\nHasBeenRun=True\n"_ba));
     start();
-    typeInto(find<QLineEdit>(u"txtItemName"_s), u"Lamp"_s);
-    clickOn(find(u"chkNote"_s));
+    m_ui->type(u"txtItemName"_s, u"Lamp"_s);
+    m_ui->click(u"chkNote"_s);
     QCOMPARE(readIniFile(fileName()), "[Settings]\nHasBeenRun=True\n"_ba); // no write at every keystroke
     QTRY_COMPARE(onDisk(fileName(), u"Settings/ItemName"_s), u"Lamp"_s);
     QCOMPARE(onDisk(fileName(), u"Settings/chkNote"_s), u"0"_s);
@@ -408,10 +345,10 @@ void Form1StateTest::editsReachTheDiskAfterAPause() {
 void Form1StateTest::unloadWritesTheWindowBeforeClosingTheOthers() {
     QVERIFY(writeIniFile(fileName(), "[Settings]\nHasBeenRun=True\neMail=old@example.com\n"_ba));
     start();
-    choose(*m_window, u"mnuOptions"_s);
+    m_ui->choose(u"mnuOptions"_s);
     typeInto(openWindows<frmOptions>().value(0)->findChild<QLineEdit*>(u"txtEmail"_s), u"new@example.com"_s);
-    typeInto(find<QLineEdit>(u"txtItemName"_s), u"Lamp"_s);
-    choose(*m_window, u"mnuAbout"_s);
+    m_ui->type(u"txtItemName"_s, u"Lamp"_s);
+    m_ui->choose(u"mnuAbout"_s);
 
     QStringList closes;
     struct CloseWatch : QObject {
@@ -474,11 +411,11 @@ void Form1StateTest::storeProblemsAreToldOnce() {
     start();
     QCOMPARE(m_dialogs->seen.size(), firstRun ? 2 : 1);
     QCOMPARE(m_dialogs->notices().value(0), m_dialogs->seen[0]);
-    choose(*m_window, u"mnuOptions"_s);
-    typeInto(find<QLineEdit>(u"txtItemName"_s), u"Desk"_s);
-    typeInto(find<QLineEdit>(u"txtPrice"_s), u"5"_s);
-    clickOn(find(u"cmdMakeForm"_s));
-    QVERIFY(find<QPlainTextEdit>(u"txtCode"_s)->toPlainText().contains(u"Desk"_s));
+    m_ui->choose(u"mnuOptions"_s);
+    m_ui->type(u"txtItemName"_s, u"Desk"_s);
+    m_ui->type(u"txtPrice"_s, u"5"_s);
+    m_ui->click(u"cmdMakeForm"_s);
+    QVERIFY(m_ui->find<QPlainTextEdit>(u"txtCode"_s)->toPlainText().contains(u"Desk"_s));
     closeWindow(*m_window);
     QVERIFY(openWindows<frmOptions>().isEmpty());
 
@@ -502,9 +439,9 @@ void Form1StateTest::storeRepairedWhileOpenKeepsWhatTheWindowNeverSaw() {
                                 "[DropDowns]\nSet1Box1=Red\n"_ba;
     QVERIFY(writeIniFile(fileName(), repaired));
 
-    typeInto(find<QLineEdit>(u"txtItemName"_s), u"Lamp"_s);
+    m_ui->type(u"txtItemName"_s, u"Lamp"_s);
     QTRY_COMPARE(onDisk(fileName(), u"Settings/ItemName"_s), u"Lamp"_s);
-    choose(*m_window, u"mnuOptions"_s);
+    m_ui->choose(u"mnuOptions"_s);
     closeWindow(*m_window);
     QCOMPARE(readIniFile(fileName()), QByteArray(repaired).replace("ItemName=Mug", "ItemName=Lamp"));
     QCOMPARE(m_dialogs->notices().size(), 1);

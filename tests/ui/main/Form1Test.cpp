@@ -1,11 +1,10 @@
 #include "ui/main/Form1.h"
 
 #include "generate/ButtonForm.h"
-#include "generate/CartLink.h"
 #include "model/MoneyText.h"
 #include "support/DialogAnswers.h"
 #include "support/TypedMoney.h"
-#include "support/WindowSession.h"
+#include "support/WindowDriver.h"
 #include "ui/kit/ControlValues.h"
 
 #include <QAction>
@@ -24,6 +23,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <optional>
 
 using velmora::OptionSetKind;
 
@@ -59,33 +59,18 @@ private slots:
 
     void currentItemReadsTheControls_data();
     void currentItemReadsTheControls();
-    void generatedTextLandsInCodeBoxAndClipboard_data();
-    void generatedTextLandsInCodeBoxAndClipboard();
     void noticeBlinksFiveTimesInElevenTicks();
     void secondGenerationDoesNotLengthenTheNotice();
     void noticeRunsOnItsOwnTimer();
     void clipboardFailureIsReportedWithoutNotice();
 
 private:
-    template <class T = QWidget> T* find(const QString& name) const {
-        auto* found = m_window->findChild<T*>(name);
-        if (!found)
-            qFatal("no control named %s", qPrintable(name));
-        return found;
-    }
-    bool shown(const QString& name) const { return find(name)->isVisibleTo(m_window.get()); }
-    void click(const QString& name) const;
-    void runStep(const QString& step) const;
-    void run(const QStringList& steps) const {
-        for (const QString& step : steps)
-            runStep(step);
-    }
-    QString optionSetState(int set) const;
     QString windowState() const;
     void tick() const;
     void fillEveryTextField() const;
 
     std::unique_ptr<Form1> m_window;
+    std::optional<WindowDriver> m_ui;
 };
 
 namespace {
@@ -138,63 +123,21 @@ int stateOf(QWidget* widget) {
 
 void Form1Test::init() {
     m_window = std::make_unique<Form1>();
+    m_ui.emplace(*m_window);
     m_window->show();
     QApplication::setActiveWindow(m_window.get());
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 }
 
 void Form1Test::cleanup() {
+    m_ui.reset();
     m_window.reset();
-}
-
-void Form1Test::click(const QString& name) const {
-    QWidget* widget = find(name);
-    QVERIFY2(widget->isVisible() && widget->isEnabled(), qPrintable(name + " cannot be clicked"));
-    // Option and check buttons react to a click on their indicator, at the left edge.
-    const bool indicator = qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget);
-    QTest::mouseClick(widget, Qt::LeftButton, {}, indicator ? QPoint(8, widget->height() / 2) : QPoint());
-}
-
-// A step is "click NAME", "set NAME=VALUE" for a check box, or "select NAME" / "deselect NAME" by code.
-void Form1Test::runStep(const QString& step) const {
-    const QString verb = step.section(u' ', 0, 0);
-    const QString argument = step.section(u' ', 1);
-    if (verb == u"click")
-        click(argument);
-    else if (verb == u"set")
-        QVERIFY(
-            velmora::setCheckValue(*find<QCheckBox>(argument.section(u'=', 0, 0)), argument.section(u'=', 1).toInt()));
-    else if (verb == u"select" || verb == u"deselect")
-        velmora::setSelected(*find<QRadioButton>(argument), verb == u"select");
-    else
-        QFAIL(qPrintable("unknown step " + step));
-}
-
-// Summarises a set the way its state tables do: use box, body, values, kind. A group that is
-// partly shown reads "body?" or "values?", which no row expects.
-QString Form1Test::optionSetState(int set) const {
-    const auto group = [this](const QStringList& names, const QString& word) -> QString {
-        int visible = 0;
-        for (const QString& name : names)
-            visible += shown(name);
-        return visible == 0 ? QString() : visible == names.size() ? ", " + word : ", " + word + "?";
-    };
-    const QString n = QString::number(set);
-    QCheckBox* use = find<QCheckBox>("chkOption" + n + "Active");
-    QString state = QStringLiteral("use %1 %2").arg(shown(use->objectName()) ? "shown" : "hidden").arg(stateOf(use));
-    state += group({"txtOptName" + n, set == 1 ? "Label11" : "Label12", "optSet" + n + "DropDown",
-                    "optSet" + n + "TextBox", "cmdClearOptions" + n},
-                   "body");
-    state += group(valueBoxes(set) + numberLabels(set), "values");
-    const bool dropDown = find<QRadioButton>("optSet" + n + "DropDown")->isChecked();
-    const bool textBox = find<QRadioButton>("optSet" + n + "TextBox")->isChecked();
-    state += dropDown ? ", DropDown" : textBox ? ", TextBox" : ", no kind";
-    return state;
 }
 
 QString Form1Test::windowState() const {
     return QStringLiteral("1: %1 | 2: %2 | link %3")
-        .arg(optionSetState(1), optionSetState(2), find("cmdMakeLink")->isEnabled() ? "enabled" : "disabled");
+        .arg(m_ui->optionSetState(1), m_ui->optionSetState(2),
+             m_ui->find("cmdMakeLink")->isEnabled() ? "enabled" : "disabled");
 }
 
 void Form1Test::initialState_data() {
@@ -266,7 +209,7 @@ void Form1Test::initialState() {
     QFETCH(QString, text);
     QFETCH(QString, tip);
 
-    QWidget* widget = find(name);
+    QWidget* widget = m_ui->find(name);
     QCOMPARE(widget->isVisibleTo(m_window.get()), visible);
     QCOMPARE(widget->isEnabled(), enabled);
     QCOMPARE(stateOf(widget), state);
@@ -321,7 +264,7 @@ void Form1Test::menus() {
     QVERIFY(action);
     QCOMPARE(action->text(), caption);
     QVERIFY(action->isEnabled() && action->isVisible());
-    QWidget* holder = container == u"bar" ? static_cast<QWidget*>(m_window->menuBar()) : find<QMenu>(container);
+    QWidget* holder = container == u"bar" ? static_cast<QWidget*>(m_window->menuBar()) : m_ui->find<QMenu>(container);
     QVERIFY(holder->actions().contains(action));
     // Options and About are commands on the bar; only File, Make and Help open menus.
     QCOMPARE(action->menu() != nullptr, name == u"mnuFile" || name == u"mnuMake" || name == u"mnuHelp");
@@ -348,8 +291,8 @@ void Form1Test::tabOrder() {
     QFETCH(QStringList, steps);
     QFETCH(QStringList, order);
 
-    run(steps);
-    find("txtItemName")->setFocus(Qt::OtherFocusReason);
+    m_ui->run(steps);
+    m_ui->find("txtItemName")->setFocus(Qt::OtherFocusReason);
     QStringList visited;
     for (qsizetype i = 0; i < order.size(); ++i) {
         visited << QApplication::focusWidget()->objectName();
@@ -421,9 +364,9 @@ void Form1Test::optionSets() {
     QFETCH(QStringList, steps);
     QFETCH(QString, expected);
 
-    run(steps);
+    m_ui->run(steps);
     QCOMPARE(windowState(), expected);
-    QVERIFY(shown("Frame1") && shown("Frame2"));
+    QVERIFY(m_ui->shown("Frame1") && m_ui->shown("Frame2"));
 }
 
 void Form1Test::noteTitle_data() {
@@ -441,15 +384,15 @@ void Form1Test::noteTitle() {
     QFETCH(QStringList, steps);
     QFETCH(bool, enabled);
 
-    run(steps);
-    QCOMPARE(find("txtNote")->isEnabled(), enabled);
-    QCOMPARE(find<QLineEdit>("txtNote")->text(), QStringLiteral("Special Instructions (optional)"));
+    m_ui->run(steps);
+    QCOMPARE(m_ui->find("txtNote")->isEnabled(), enabled);
+    QCOMPARE(m_ui->find<QLineEdit>("txtNote")->text(), QStringLiteral("Special Instructions (optional)"));
 }
 
 void Form1Test::fillEveryTextField() const {
-    find<QCheckBox>("chkNote")->setChecked(true); // the note title takes text only while enabled
+    m_ui->find<QCheckBox>("chkNote")->setChecked(true); // the note title takes text only while enabled
     for (const QString& name : textFields()) {
-        auto* edit = find<QLineEdit>(name);
+        auto* edit = m_ui->find<QLineEdit>(name);
         edit->setText(name);
     }
 }
@@ -471,22 +414,22 @@ void Form1Test::clearCommands() {
     QFETCH(QString, command);
     QFETCH(QStringList, emptied);
 
-    run({"click chkOption1Active", "click chkOption2Active", "click optSet2TextBox"});
+    m_ui->run({"click chkOption1Active", "click chkOption2Active", "click optSet2TextBox"});
     fillEveryTextField();
-    find<QPlainTextEdit>("txtCode")->setPlainText("earlier output");
+    m_ui->find<QPlainTextEdit>("txtCode")->setPlainText("earlier output");
     const QString before = windowState();
 
     if (command == u"mnuNew")
         m_window->findChild<QAction*>(command)->trigger();
     else
-        click(command);
+        m_ui->click(command);
 
     for (const QString& name : textFields())
-        QCOMPARE(find<QLineEdit>(name)->text(), emptied.contains(name) ? QString() : name);
+        QCOMPARE(m_ui->find<QLineEdit>(name)->text(), emptied.contains(name) ? QString() : name);
     QCOMPARE(windowState(), before);
-    QCOMPARE(stateOf(find("chkNote")), 1);
-    QCOMPARE(stateOf(find("chkShippingAddress")), 1);
-    QCOMPARE(find<QPlainTextEdit>("txtCode")->toPlainText(), QStringLiteral("earlier output"));
+    QCOMPARE(stateOf(m_ui->find("chkNote")), 1);
+    QCOMPARE(stateOf(m_ui->find("chkShippingAddress")), 1);
+    QCOMPARE(m_ui->find<QPlainTextEdit>("txtCode")->toPlainText(), QStringLiteral("earlier output"));
 }
 
 void Form1Test::typingLimits_data() {
@@ -504,8 +447,8 @@ void Form1Test::typingLimits() {
     QFETCH(QString, name);
     QFETCH(int, limit);
 
-    run({"click chkOption1Active", "click chkOption2Active", "click chkNote"});
-    auto* field = find<QLineEdit>(name);
+    m_ui->run({"click chkOption1Active", "click chkOption2Active", "click chkNote"});
+    auto* field = m_ui->find<QLineEdit>(name);
     QTest::mouseClick(field, Qt::LeftButton);
     QTRY_COMPARE(field->selectedText(), field->text()); // typing replaces what was there
     QTest::keyClicks(field, QString(limit + 5, u'x'));
@@ -543,8 +486,8 @@ void Form1Test::selectsWholeTextOnFocus() {
     QFETCH(QString, name);
     QFETCH(bool, byTab);
 
-    run({"click chkOption1Active", "click chkOption2Active", "click chkNote"});
-    auto* field = find<QLineEdit>(name);
+    m_ui->run({"click chkOption1Active", "click chkOption2Active", "click chkNote"});
+    auto* field = m_ui->find<QLineEdit>(name);
     field->setText("12.50 each");
     field->setCursorPosition(3);
 
@@ -556,7 +499,7 @@ void Form1Test::selectsWholeTextOnFocus() {
         before->setFocus(Qt::OtherFocusReason);
         QTest::keyClick(before, Qt::Key_Tab);
     } else {
-        find("txtCode")->setFocus(Qt::OtherFocusReason);
+        m_ui->find("txtCode")->setFocus(Qt::OtherFocusReason);
         QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(4, field->height() / 2));
     }
 
@@ -586,13 +529,13 @@ void Form1Test::normalizesMoneyOnFocusLoss() {
     QFETCH(QString, typed);
     QFETCH(bool, normalized);
 
-    auto* field = find<QLineEdit>(name);
+    auto* field = m_ui->find<QLineEdit>(name);
     QTest::mouseClick(field, Qt::LeftButton);
     QTRY_VERIFY(field->hasFocus());
     QTest::keyClicks(field, typed);
     QCOMPARE(field->text(), typed);
 
-    QTest::mouseClick(find("txtCode"), Qt::LeftButton);
+    QTest::mouseClick(m_ui->find("txtCode"), Qt::LeftButton);
     QTRY_VERIFY(!field->hasFocus());
     QCOMPARE(field->text(), normalized ? velmora::NormalizeMoneyText(typed) : typed);
 }
@@ -612,11 +555,11 @@ void Form1Test::readsMoneyInTheUsersLocale() {
     QLocale::setDefault(QLocale(locale));
     const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
 
-    auto* price = find<QLineEdit>("txtPrice");
+    auto* price = m_ui->find<QLineEdit>("txtPrice");
     QTest::mouseClick(price, Qt::LeftButton);
     QTRY_VERIFY(price->hasFocus());
     typeKeys(price, typed);
-    QTest::mouseClick(find("txtCode"), Qt::LeftButton);
+    QTest::mouseClick(m_ui->find("txtCode"), Qt::LeftButton);
     QTRY_VERIFY(!price->hasFocus());
     QCOMPARE(price->text(), field);
 }
@@ -651,9 +594,9 @@ void Form1Test::currentItemReadsTheControls() {
     QFETCH(int, note);
     QFETCH(int, shippingAddress);
 
-    run(steps);
+    m_ui->run(steps);
     fillEveryTextField();
-    velmora::setCheckValue(*find<QCheckBox>("chkNote"), note); // filling needed the note on
+    velmora::setCheckValue(*m_ui->find<QCheckBox>("chkNote"), note); // filling needed the note on
 
     const velmora::CartItem item = m_window->currentItem();
     QCOMPARE(item.ItemName, QStringLiteral("txtItemName"));
@@ -675,33 +618,6 @@ void Form1Test::currentItemReadsTheControls() {
     }
 }
 
-void Form1Test::generatedTextLandsInCodeBoxAndClipboard_data() {
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<bool>("link");
-
-    QTest::newRow("button form") << "cmdMakeForm" << false;
-    QTest::newRow("link") << "cmdMakeLink" << true;
-}
-
-void Form1Test::generatedTextLandsInCodeBoxAndClipboard() {
-    QFETCH(QString, command);
-    QFETCH(bool, link);
-
-    find<QLineEdit>("txtItemName")->setText("Mug");
-    find<QLineEdit>("txtPrice")->setText("5.00");
-    find<QPlainTextEdit>("txtCode")->setPlainText("earlier output");
-    QGuiApplication::clipboard()->setText("something else");
-    const velmora::CartItem item = m_window->currentItem();
-    const QString expected = link ? velmora::BuildCartLink(item, {}) : velmora::BuildButtonForm(item, {});
-
-    click(command);
-    QCOMPARE(find<QPlainTextEdit>("txtCode")->toPlainText(), expected);
-    QCOMPARE(QGuiApplication::clipboard()->text(), expected);
-    // The notice waits for the first tick.
-    QVERIFY(m_window->findChild<QTimer*>("Timer1")->isActive());
-    QVERIFY(!shown("lblCopiedtoClipboard"));
-}
-
 // Delivers one tick of Timer1 at once, so the sequence is checked without waiting on the clock.
 void Form1Test::tick() const {
     auto* timer = m_window->findChild<QTimer*>("Timer1");
@@ -713,34 +629,34 @@ void Form1Test::tick() const {
 void Form1Test::noticeBlinksFiveTimesInElevenTicks() {
     auto* timer = m_window->findChild<QTimer*>("Timer1");
     QCOMPARE(timer->interval(), 300);
-    click("cmdMakeForm");
+    m_ui->click("cmdMakeForm");
 
     QString seen;
     for (int i = 1; i <= 11; ++i) {
         tick();
-        seen += shown("lblCopiedtoClipboard") ? u'1' : u'0';
+        seen += m_ui->shown("lblCopiedtoClipboard") ? u'1' : u'0';
     }
     QCOMPARE(seen, QStringLiteral("10101010100"));
     QVERIFY(!timer->isActive());
 
     // The next generation starts a fresh sequence of the same length.
-    click("cmdMakeLink");
+    m_ui->click("cmdMakeLink");
     seen.clear();
     while (timer->isActive() && seen.size() < 20) {
         tick();
-        seen += shown("lblCopiedtoClipboard") ? u'1' : u'0';
+        seen += m_ui->shown("lblCopiedtoClipboard") ? u'1' : u'0';
     }
     QCOMPARE(seen, QStringLiteral("10101010100"));
 }
 
 void Form1Test::secondGenerationDoesNotLengthenTheNotice() {
     auto* timer = m_window->findChild<QTimer*>("Timer1");
-    click("cmdMakeForm");
+    m_ui->click("cmdMakeForm");
     for (int i = 0; i < 4; ++i)
         tick();
     const int remainingTime = timer->remainingTime();
 
-    click("cmdMakeForm");
+    m_ui->click("cmdMakeForm");
     QVERIFY(timer->remainingTime() <= remainingTime); // not restarted either
     int ticks = 4;
     while (timer->isActive() && ticks < 30) {
@@ -748,15 +664,15 @@ void Form1Test::secondGenerationDoesNotLengthenTheNotice() {
         ++ticks;
     }
     QCOMPARE(ticks, 11);
-    QVERIFY(!shown("lblCopiedtoClipboard"));
+    QVERIFY(!m_ui->shown("lblCopiedtoClipboard"));
 }
 
 void Form1Test::noticeRunsOnItsOwnTimer() {
     auto* timer = m_window->findChild<QTimer*>("Timer1");
-    click("cmdMakeForm");
-    QTRY_VERIFY(shown("lblCopiedtoClipboard"));
+    m_ui->click("cmdMakeForm");
+    QTRY_VERIFY(m_ui->shown("lblCopiedtoClipboard"));
     QTRY_VERIFY_WITH_TIMEOUT(!timer->isActive(), 15000);
-    QVERIFY(!shown("lblCopiedtoClipboard"));
+    QVERIFY(!m_ui->shown("lblCopiedtoClipboard"));
 }
 
 void Form1Test::clipboardFailureIsReportedWithoutNotice() {
@@ -769,12 +685,13 @@ void Form1Test::clipboardFailureIsReportedWithoutNotice() {
     DialogAnswers answers;
     answers.answerMessage(QMessageBox::Ok);
 
-    click("cmdMakeForm");
+    m_ui->click("cmdMakeForm");
     disconnect(intruder);
 
     const QString message = answers.texts.value(0);
     QCOMPARE(message, QStringLiteral("The text could not be put on the clipboard. Copy it from the code box."));
-    QCOMPARE(find<QPlainTextEdit>("txtCode")->toPlainText(), velmora::BuildButtonForm(m_window->currentItem(), {}));
+    QCOMPARE(m_ui->find<QPlainTextEdit>("txtCode")->toPlainText(),
+             velmora::BuildButtonForm(m_window->currentItem(), {}));
     QVERIFY(!m_window->findChild<QTimer*>("Timer1")->isActive());
 }
 

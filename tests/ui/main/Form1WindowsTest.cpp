@@ -8,9 +8,10 @@
 #include "support/DialogAnswers.h"
 #include "support/IniFiles.h"
 #include "support/StandInOpener.h"
-#include "support/WindowSession.h"
+#include "support/WindowDriver.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 
@@ -50,6 +51,7 @@ private slots:
 private:
     QString fileName() const { return m_dir->filePath(u"Trevanto/Trevanto.ini"_s); }
     QString makeForm();
+    WindowDriver ui() const { return WindowDriver(*m_window); }
     QLineEdit* optionsBox(const QString& name) const {
         return openWindows<frmOptions>().value(0)->findChild<QLineEdit*>(name);
     }
@@ -105,7 +107,7 @@ void Form1WindowsTest::optionsStepsReachTheGeneratedForm() {
     QFETCH(bool, staysOpen);
     QFETCH(bool, applied);
 
-    choose(*m_window, u"mnuOptions"_s);
+    ui().choose(u"mnuOptions"_s);
     typeInto(optionsBox(u"txtEmail"_s), u"new@example.com"_s);
     typeInto(optionsBox(u"txtButtonImageURL"_s), u"http://shop/new.gif"_s);
     if (step == u"close box")
@@ -134,7 +136,7 @@ void Form1WindowsTest::menuShowsOneWindow_data() {
 void Form1WindowsTest::menuShowsOneWindow() {
     QFETCH(QString, command);
 
-    choose(*m_window, command);
+    ui().choose(command);
     const QList<QWidget*> first = otherWindows();
     QCOMPARE(first.size(), 1);
     QVERIFY2(!first[0]->parentWidget(), "shown without an owner");
@@ -142,7 +144,7 @@ void Form1WindowsTest::menuShowsOneWindow() {
     if (auto* email = first[0]->findChild<QLineEdit*>(u"txtEmail"_s))
         typeInto(email, u"unsaved@example.com"_s);
 
-    choose(*m_window, command);
+    ui().choose(command);
     QCOMPARE(otherWindows(), first);
     if (auto* email = first[0]->findChild<QLineEdit*>(u"txtEmail"_s))
         QCOMPARE(email->text(), u"unsaved@example.com"_s);
@@ -150,8 +152,8 @@ void Form1WindowsTest::menuShowsOneWindow() {
 
 // The dialog's close asks for the main window to be shown; that must not bring back a closing window.
 void Form1WindowsTest::closingTheMainWindowClosesTheOthers() {
-    choose(*m_window, u"mnuOptions"_s);
-    choose(*m_window, u"mnuAbout"_s);
+    ui().choose(u"mnuOptions"_s);
+    ui().choose(u"mnuAbout"_s);
     QPointer<frmOptions> options = openWindows<frmOptions>().value(0);
     QPointer<frmAbout> about = openWindows<frmAbout>().value(0);
     QVERIFY(options && about);
@@ -174,8 +176,8 @@ void Form1WindowsTest::closingTheMainWindowClosesTheOthers() {
 }
 
 void Form1WindowsTest::windowsShareTheIcon() {
-    choose(*m_window, u"mnuOptions"_s);
-    choose(*m_window, u"mnuAbout"_s);
+    ui().choose(u"mnuOptions"_s);
+    ui().choose(u"mnuAbout"_s);
     const QImage icon = velmora::appIcon().pixmap(32).toImage();
     QVERIFY(!icon.isNull());
     const QList<QWidget*> windows = otherWindows() << m_window.get();
@@ -206,7 +208,7 @@ void Form1WindowsTest::helpAndShellExecuteHandTheAddressToTheOpener() {
     QVERIFY(opener.isReady());
 
     if (file.isEmpty())
-        choose(*m_window, u"mnuHelpOnline"_s);
+        ui().choose(u"mnuHelpOnline"_s);
     else
         m_window->RunShellExecute(u"Open"_s, file, u"0"_s, u"0"_s, 1);
     QTRY_COMPARE(opener.opened(), opened + u'\n');
