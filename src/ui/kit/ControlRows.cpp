@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -20,6 +21,22 @@
 namespace velmora {
 
 namespace {
+
+// Sizes a control to its text when it is first shown. Measuring text is much of what building a window costs, and a
+// control that starts hidden may never be shown at all.
+class SizeToTextWhenShown : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            watched->removeEventFilter(this);
+            static_cast<QWidget*>(watched)->adjustSize();
+        }
+        return false;
+    }
+};
 
 QWidget* createControl(const ControlRow& row, QWidget* parent) {
     switch (row.kind) {
@@ -62,7 +79,7 @@ QWidget* createControl(const ControlRow& row, QWidget* parent) {
     Q_UNREACHABLE();
 }
 
-void applyLooks(const ControlRow& row, QWidget* widget) {
+void applyLooks(const ControlRow& row, QWidget* widget, QObject& sizeWhenShown) {
     widget->setObjectName(row.name);
     const bool placed = !row.twips.isEmpty();
     if (placed)
@@ -91,7 +108,9 @@ void applyLooks(const ControlRow& row, QWidget* widget) {
         widget->setPalette(palette);
     }
 
-    if (placed && row.autoSize)
+    if (placed && row.autoSize && row.hidden)
+        widget->installEventFilter(&sizeWhenShown);
+    else if (placed && row.autoSize)
         widget->adjustSize();
     if (placed && row.kind == ControlKind::Label)
         widget->lower(); // labels lie beneath the boxes they name, never over them
@@ -117,11 +136,12 @@ void chainTabOrder(std::vector<std::pair<int, QWidget*>> controls) {
 
 BuiltControls buildControls(std::span<const ControlRow> rows, QWidget& client, QGridLayout* grid) {
     BuiltControls built;
+    auto* sizeWhenShown = new SizeToTextWhenShown(&client);
     std::vector<std::pair<int, QWidget*>> tabOrder;
     for (const ControlRow& row : rows) {
         QWidget* parent = row.frame.isEmpty() ? &client : &built.get<QWidget>(row.frame);
         QWidget* widget = createControl(row, parent);
-        applyLooks(row, widget);
+        applyLooks(row, widget, *sizeWhenShown);
         if (grid && row.cell.row >= 0)
             grid->addWidget(widget, row.cell.row, row.cell.column, 1, row.cell.columnSpan);
         built.add(*widget);

@@ -136,8 +136,12 @@ void onSelected(QRadioButton& button, QObject* context, std::function<void()> ha
 }
 
 void limitTyping(QLineEdit& edit, int limit) {
-    // Like a plain edit box: above the limit the user may delete but not add.
-    const auto follow = [&edit, limit](const QString& text) { edit.setMaxLength(qMax(limit, int(text.size()))); };
+    // Like a plain edit box: above the limit the user may delete but not add. Each new maximum lays the text out
+    // again, so the maximum is set only when it changes.
+    const auto follow = [&edit, limit](const QString& text) {
+        if (const int wanted = qMax(limit, int(text.size())); edit.maxLength() != wanted)
+            edit.setMaxLength(wanted);
+    };
     follow(edit.text());
     QObject::connect(&edit, &QLineEdit::textChanged, &edit, follow);
 }
@@ -154,7 +158,8 @@ void chooseByData(QComboBox& list, const QString& text) {
 
 void assignText(QLineEdit& edit, const QString& text) {
     // QLineEdit cuts assigned text to its maximum, so make room first; textChanged then tightens it again.
-    edit.setMaxLength(qMax(edit.maxLength(), int(text.size())));
+    if (text.size() > edit.maxLength())
+        edit.setMaxLength(int(text.size()));
     edit.setText(text);
 }
 

@@ -1,5 +1,7 @@
 #include "ui/kit/StatusLine.h"
 
+#include <algorithm>
+
 namespace velmora {
 
 StatusLine::StatusLine(QWidget* parent) : QLabel(parent) {
@@ -18,6 +20,11 @@ void StatusLine::post(int source, const QString& message) {
 void StatusLine::drop(int source) {
     if (m_messages.removeIf([source](const auto& held) { return held.first == source; }) > 0)
         showNewest();
+}
+
+bool StatusLine::holds(int source) const {
+    return std::any_of(m_messages.begin(), m_messages.end(),
+                       [source](const auto& held) { return held.first == source; });
 }
 
 void StatusLine::showNewest() {

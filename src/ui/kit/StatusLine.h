@@ -20,6 +20,7 @@ public:
     // Replaces what the source said before, and shows.
     void post(int source, const QString& message);
     void drop(int source);
+    bool holds(int source) const;
 
 private:
     void showNewest();

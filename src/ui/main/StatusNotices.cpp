@@ -49,7 +49,7 @@ void StatusNotices::warnOfUnusableAccount() {
 }
 
 void StatusNotices::settingsSaved() {
-    if (isUsableMerchantAccount(m_settings.eMail))
+    if (m_line.holds(StatusLine::Account) && isUsableMerchantAccount(m_settings.eMail))
         m_line.drop(StatusLine::Account);
 }
 
