@@ -1,5 +1,7 @@
 #include "store/PercentForm.h"
 
+#include <QStringDecoder>
+
 namespace velmora {
 
 namespace {
@@ -52,9 +54,10 @@ std::optional<QString> fromPercentForm(QByteArrayView form) {
         utf8 += char(high * 16 + low);
         i += 2;
     }
-    // Broken UTF-8 would come back with U+FFFD in it, a text nobody wrote.
-    QString text = QString::fromUtf8(utf8);
-    if (text.toUtf8() != utf8)
+    // Broken UTF-8 would come back with U+FFFD in it, a text nobody wrote; a leading U+FEFF is the text's own.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    QString text = decoder.decode(utf8);
+    if (decoder.hasError() || text.toUtf8() != utf8)
         return std::nullopt;
     return text;
 }
