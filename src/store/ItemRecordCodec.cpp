@@ -22,13 +22,9 @@ constexpr auto LineEnd = "\r\n";
 
 const QString MissingCodePage = u"this system cannot convert Windows-1252 text"_s;
 
-// The field's bytes, or nothing when the file could not give the text back as it is.
-std::optional<QByteArray> storedForm(QStringView text) {
-    return RecordCharacters::get()->encode(text);
-}
-
 bool isStoredInTheRecord(QStringView text) {
-    return storedForm(text).has_value();
+    QByteArray bytes;
+    return RecordCharacters::get()->encodeInto(text, bytes);
 }
 
 bool isStoredOnALine(QStringView text) {
@@ -229,7 +225,8 @@ QString checkBoxRefusals(const ItemRecord& record, std::span<const ItemValue> va
 ItemBytesResult encodeItemRecord(const ItemRecord& record, const QList<QByteArray>& optionalLines,
                                  std::span<const ItemValue> values) {
     Q_ASSERT(record.size() == qsizetype(values.size()));
-    if (!RecordCharacters::get())
+    const RecordCharacters* characters = RecordCharacters::get();
+    if (!characters)
         return {{}, MissingCodePage};
 
     QByteArray lines;
@@ -245,17 +242,17 @@ ItemBytesResult encodeItemRecord(const ItemRecord& record, const QList<QByteArra
         else
             refusals << u"%1: %2"_s.arg(value.label, unstorableCharacters(text, isStoredOnALine).join(u' '));
     }
-    QByteArray fields;
+    QByteArray line;
     for (const ItemValue* field : classicFields(values)) {
         const QString& text = record[field->id];
-        if (const std::optional<QByteArray> stored = storedForm(text))
-            fields.append(*stored).append(Separator);
+        if (characters->encodeInto(text, line))
+            line += Separator;
         else
             refusals << u"%1: %2"_s.arg(field->label, unstorableCharacters(text, isStoredInTheRecord).join(u' '));
     }
     if (!refusals.isEmpty())
         return {{}, u"an item file cannot store these characters: "_s + refusals.join(u"; ")};
-    return {lines + fields + LineEnd, {}};
+    return {lines + line + LineEnd, {}};
 }
 
 ItemRecordResult decodeItemRecord(QByteArrayView bytes, RecordCheck check, std::span<const ItemValue> values) {

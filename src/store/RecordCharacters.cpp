@@ -23,7 +23,7 @@ const RecordCharacters* RecordCharacters::get() {
             if (const char16_t unicode = character[0].unicode(); unicode < 0x100)
                 tables.m_latinBytes[unicode] = std::int16_t(code);
             else
-                tables.m_otherBytes.insert(unicode, byte);
+                tables.m_otherBytes.insert(unicode, std::int16_t(code));
         }
         for (const char16_t unstorable : {u'\u00A5', u'\r', u'\n', u'\0'})
             tables.m_latinBytes[unstorable] = -1;
@@ -40,23 +40,20 @@ QString RecordCharacters::decode(QByteArrayView bytes) const {
     return text;
 }
 
-std::optional<QByteArray> RecordCharacters::encode(QStringView text) const {
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    char* byte = bytes.data();
+bool RecordCharacters::encodeInto(QStringView text, QByteArray& bytes) const {
+    const qsizetype start = bytes.size();
+    bytes.resize(start + text.size());
+    char* byte = bytes.data() + start;
     for (const QChar c : text) {
         const char16_t character = c.unicode();
-        if (character < 0x100) {
-            if (m_latinBytes[character] < 0)
-                return std::nullopt;
-            *byte++ = char(m_latinBytes[character]);
-            continue;
+        const std::int16_t code = character < 0x100 ? m_latinBytes[character] : m_otherBytes.value(character, -1);
+        if (code < 0) {
+            bytes.truncate(start);
+            return false;
         }
-        const auto found = m_otherBytes.constFind(character);
-        if (found == m_otherBytes.cend())
-            return std::nullopt;
-        *byte++ = *found;
+        *byte++ = char(code);
     }
-    return bytes;
+    return true;
 }
 
 } // namespace velmora
