@@ -305,8 +305,6 @@ void ItemRecordCodecTest::readsValueLines_data() {
     QTest::addRow("lowercase hex digits") << "#test.note=caf%c3%a9\r\n"_ba << u"café"_s << QByteArrayList();
     QTest::addRow("blank lines and any line end between")
         << "\r\n#x.k=1\n \t\r#test.note=a\r\n\r\n"_ba << u"a"_s << QByteArrayList{"#x.k=1"};
-    QTest::addRow("an optional line kept as it stands")
-        << "#x.later.v2=%7e~\r\n"_ba << u"Thank you"_s << QByteArrayList{"#x.later.v2=%7e~"};
 }
 
 void ItemRecordCodecTest::readsValueLines() {

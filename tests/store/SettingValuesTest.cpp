@@ -193,8 +193,6 @@ void SettingValuesTest::extensionKeysReadThePercentForm_data() {
 
     QTest::addRow("absent: the default") << QString() << u"Thank you"_s << false;
     QTest::addRow("the percent form") << u"a%20b%0a100%25"_s << u"a b\n100%"_s << false;
-    QTest::addRow("a raw blank: the default") << u"\"a b\""_s << u"Thank you"_s << true;
-    QTest::addRow("a raw character beyond ASCII: the default") << u"Café"_s << u"Thank you"_s << true;
     QTest::addRow("a malformed escape: the default") << u"%4"_s << u"Thank you"_s << true;
 }
 
