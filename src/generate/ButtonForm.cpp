@@ -62,9 +62,46 @@ void writeOptionsTable(FormWriter& form, const CartItem& item) {
     form.markup(u"</table>");
 }
 
+// A trial's price may be nothing at all: a free trial.
+void writeSubscription(FormWriter& form, const SubscriptionTerms& terms, const QString& price,
+                       const PaymentMoney& money) {
+    if (terms.hasTrial()) {
+        form.hidden(u"a1", money.amount(terms.TrialAmount.isEmpty() ? QStringLiteral("0") : terms.TrialAmount));
+        form.hidden(u"p1", terms.TrialPeriod.trimmed());
+        form.hidden(u"t1", terms.TrialUnit);
+    }
+    form.hidden(u"a3", money.amount(price));
+    form.hidden(u"p3", terms.Period.trimmed());
+    form.hidden(u"t3", terms.Unit);
+    form.markup(u"<input type=\"hidden\" name=\"src\" value=\"1\">");
+    form.hiddenIfPresent(u"srt", terms.Times.trimmed());
+}
+
+void writePrice(FormWriter& form, const CartItem& item, PriceField field, const PaymentMoney& money) {
+    switch (field) {
+    case PriceField::Amount:
+        return form.hidden(u"amount", money.amount(item.Price));
+    case PriceField::AmountIfGiven:
+        return form.hiddenIfPresent(u"amount", money.amount(item.Price));
+    case PriceField::RegularPayment:
+        return writeSubscription(form, item.Subscription, item.Price, money);
+    }
+}
+
+void writeShipping(FormWriter& form, const CartItem& item, const PaymentMoney& money) {
+    if (!item.Shipping1.isEmpty()) {
+        form.hidden(u"shipping", money.amount(item.Shipping1));
+        form.hiddenIfPresent(u"shipping2", money.amount(item.Shipping2));
+    }
+    // The link says the same with its "no_shipping" parameter; the check box must mean one thing.
+    if (item.ShippingAddress == 0)
+        form.markup(u"<input type=\"hidden\" name=\"no_shipping\" value=\"1\">");
+}
+
 void writeSubmitButton(FormWriter& form, const PaymentButton& button, const MerchantSettings& settings) {
     form.markup(u"<input type=\"image\" src=\"");
-    if (settings.ButtonImageURL.isEmpty()) {
+    // The merchant's picture is of an "Add to cart" button; the other kinds keep the payment service's.
+    if (!button.ownImage || settings.ButtonImageURL.isEmpty()) {
         form.markup(u"https://");
         form.markup(button.imageHost);
         form.markup(button.imagePath);
@@ -85,24 +122,20 @@ QString BuildButtonForm(const CartItem& item, const MerchantSettings& settings, 
     form.hidden(u"business", settings.eMail);
     form.hidden(u"item_name", item.ItemName);
     form.hiddenIfPresent(u"item_number", item.ItemID);
-    form.hidden(u"amount", money.amount(item.Price));
+    writePrice(form, item, button.price, money);
     form.hiddenIfPresent(u"currency_code", money.currencyCode());
-    if (!item.Shipping1.isEmpty()) {
-        form.hidden(u"shipping", money.amount(item.Shipping1));
-        form.hiddenIfPresent(u"shipping2", money.amount(item.Shipping2));
-    }
-    // The link says the same with its "no_shipping" parameter; the check box must mean one thing.
-    if (item.ShippingAddress == 0)
-        form.markup(u"<input type=\"hidden\" name=\"no_shipping\" value=\"1\">");
+    if (button.carriesShipping)
+        writeShipping(form, item, money);
     form.hiddenIfPresent(u"image_url", settings.StoreLogo);
     form.hiddenIfPresent(u"return", settings.PurchaseSuccessURL);
     form.hiddenIfPresent(u"cancel_return", settings.PurchaseCancelURL);
-    form.hiddenIfPresent(u"shopping_url", settings.ShoppingURL);
-    if (item.Note == 1)
+    if (button.carriesShoppingUrl)
+        form.hiddenIfPresent(u"shopping_url", settings.ShoppingURL);
+    if (button.carriesNote && item.Note == 1)
         form.hidden(u"cn", item.NoteTitle);
     else
         form.markup(u"<input type=\"hidden\" name=\"no_note\" value=\"1\">");
-    if (item.Option1.Active == 1)
+    if (button.carriesOptions && item.Option1.Active == 1)
         writeOptionsTable(form, item);
     writeSubmitButton(form, button, settings);
     if (button.addsToCart)

@@ -5,8 +5,11 @@
 #include "generate/HtmlWriter.h"
 #include "generate/Outputs.h"
 #include "generate/PageSafeText.h"
+#include "generate/PaymentButton.h"
 #include "generate/PaymentMoney.h"
 #include "generate/ViewCart.h"
+
+#include <algorithm>
 
 namespace velmora {
 namespace {
@@ -110,12 +113,17 @@ public:
                    : QStringView(u"<p class=\"banner live\">Live: these buttons start real payments.</p>\n"));
     }
 
-    void header(const QString& title, const MerchantSettings& settings) {
+    // The View Cart button only where a button puts something into the cart.
+    void header(const QString& title, const MerchantSettings& settings, bool withCart) {
         markup(u"<header><h1>");
         text(title);
-        markup(u"</h1><div class=\"cart\">");
-        markup(BuildViewCartForm(settings));
-        markup(u"</div></header>\n<main>\n");
+        markup(u"</h1>");
+        if (withCart) {
+            markup(u"<div class=\"cart\">");
+            markup(BuildViewCartForm(settings));
+            markup(u"</div>");
+        }
+        markup(u"</header>\n<main>\n");
     }
 
     void item(const CartItem& item, const MerchantSettings& settings, const QLocale& locale, bool withLink) {
@@ -133,7 +141,9 @@ public:
         if (withLink) {
             markup(u"<p class=\"link\"><a href=\"");
             text(BuildCartLink(item, settings, locale));
-            markup(u"\">Add to cart by link</a></p>");
+            markup(u"\">");
+            markup(paymentButtonFor(item).alt);
+            markup(u" by link</a></p>");
         }
         markup(u"</section>\n");
     }
@@ -154,7 +164,7 @@ QString BuildPreviewPage(const CartItem& typedItem, const MerchantSettings& type
         item.ItemName.isEmpty() ? QStringLiteral("Preview") : QStringLiteral("Preview: ") + item.ItemName;
     PageWriter page(1, title, locale);
     page.banner(settings.UseSandbox);
-    page.header(title, settings);
+    page.header(title, settings, item.Kind == ButtonKind::Cart);
     page.item(item, settings, locale, refusalFor(output(OutputId::Link), item).isEmpty());
     return page.finish();
 }
@@ -164,7 +174,9 @@ QString BuildCataloguePage(const QList<CartItem>& items, const MerchantSettings&
     const MerchantSettings settings = pageSafeSettings(typedSettings);
     const QString heading = title.isEmpty() ? QStringLiteral("Shop") : pageSafeText(title);
     PageWriter page(items.size(), heading, locale);
-    page.header(heading, settings);
+    const bool withCart =
+        std::any_of(items.begin(), items.end(), [](const CartItem& item) { return item.Kind == ButtonKind::Cart; });
+    page.header(heading, settings, withCart);
     for (const CartItem& item : items)
         page.item(pageSafeItem(item), settings, locale, false);
     return page.finish();

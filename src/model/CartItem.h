@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/ButtonKind.h"
+
 #include <QString>
 
 #include <array>
@@ -17,6 +19,16 @@ struct OptionSet {
     std::array<QString, 10> Values;
 };
 
+// What a subscription charges beyond its price: how often, how many times, and a trial before the regular payments.
+// Periods count units: "D", "W", "M" or "Y" (days, weeks, months, years).
+struct SubscriptionTerms {
+    QString Period, Unit = QStringLiteral("M"), Times;
+    QString TrialAmount, TrialPeriod, TrialUnit = QStringLiteral("M");
+
+    // A trial is asked for once either of its texts is given.
+    bool hasTrial() const { return !TrialAmount.isEmpty() || !TrialPeriod.isEmpty(); }
+};
+
 // The one item the main window describes. Texts are kept exactly as typed.
 struct CartItem {
     QString ItemName, ItemID, Price, Shipping1, Shipping2;
@@ -24,6 +36,8 @@ struct CartItem {
     int Note = 0;
     QString NoteTitle;
     OptionSet Option1, Option2;
+    ButtonKind Kind = ButtonKind::Cart;
+    SubscriptionTerms Subscription{};
 };
 
 } // namespace velmora
