@@ -2,10 +2,10 @@
 
 #include "generate/ButtonForm.h"
 #include "generate/CartLink.h"
+#include "generate/ItemProblems.h"
 #include "generate/PaymentButton.h"
 #include "generate/ShopPage.h"
 #include "generate/ViewCart.h"
-#include "model/Subscription.h"
 
 #include <algorithm>
 #include <array>
@@ -22,13 +22,6 @@ QString noLinkWithOptions(const CartItem& item) {
     if (item.Option1.Active != 1)
         return {};
     return u"its option set 1 is in use, and a link carries no options; make a form for it instead"_s;
-}
-
-// What the payment service would refuse in the item's form or link.
-QStringList paymentProblems(const CartItem& item, const QLocale& locale) {
-    if (item.Kind == ButtonKind::Subscribe)
-        return subscriptionProblems(item, locale);
-    return {};
 }
 
 QString makeForm(const OutputRequest& request) {
@@ -102,8 +95,9 @@ QString refusalFor(const Output& output, const CartItem& item) {
     return output.refusal ? output.refusal(item) : QString();
 }
 
-QStringList problemsWith(const Output& output, const CartItem& item, const QLocale& locale) {
-    return output.problems ? output.problems(item, locale) : QStringList();
+QStringList problemsWith(const Output& output, const CartItem& item, const MerchantSettings& settings,
+                         const QLocale& locale) {
+    return output.problems ? output.problems(item, settings, locale) : QStringList();
 }
 
 } // namespace velmora

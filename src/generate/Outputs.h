@@ -48,7 +48,7 @@ struct Output {
     QString (*refusal)(const CartItem& item);
     // What is wrong with the item for it, each naming the field; none or empty: nothing is. The window says so and
     // makes nothing.
-    QStringList (*problems)(const CartItem& item, const QLocale& locale);
+    QStringList (*problems)(const CartItem& item, const MerchantSettings& settings, const QLocale& locale);
     QString (*make)(const OutputRequest& request);
 };
 
@@ -60,6 +60,7 @@ const Output* outputForVerb(QStringView verb);
 // Why the output is not made for the item; empty when it is.
 QString refusalFor(const Output& output, const CartItem& item);
 // What is wrong with the item, typed in the locale, for the output; empty when nothing is.
-QStringList problemsWith(const Output& output, const CartItem& item, const QLocale& locale);
+QStringList problemsWith(const Output& output, const CartItem& item, const MerchantSettings& settings,
+                         const QLocale& locale);
 
 } // namespace velmora

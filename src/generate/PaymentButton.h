@@ -28,7 +28,9 @@ struct PaymentButton {
     PriceField price;
     bool addsToCart;         // the form ends by asking to add the item: the cart's "add"
     bool ownImage;           // the merchant's button image stands for this kind
-    bool carriesShipping;    // the shipping charges and whether the buyer gives an address
+    bool sellsGoods;         // what a sale of goods carries: shipping charges, an address asked for, priced
+                             // options, tax, handling and weight
+    bool asksQuantity;       // the buyer may be let to choose how many (in a cart the buyer always may)
     bool carriesOptions;     // the option sets
     bool carriesNote;        // the buyer's note as the item says; else the note is always off
     bool carriesShoppingUrl; // where "Continue shopping" returns to

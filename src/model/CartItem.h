@@ -17,6 +17,8 @@ struct OptionSet {
     QString Name;
     std::optional<OptionSetKind> Kind; // empty: neither kind button is selected
     std::array<QString, 10> Values;
+    // What each value costs, for a set whose choice sets the price; empty: the item's price applies.
+    std::array<QString, 10> Prices{};
 };
 
 // What a subscription charges beyond its price: how often, how many times, and a trial before the regular payments.
@@ -38,6 +40,13 @@ struct CartItem {
     OptionSet Option1, Option2;
     ButtonKind Kind = ButtonKind::Cart;
     SubscriptionTerms Subscription{};
+    // Whether the buyer may choose how many (a flag), and at most how many.
+    int BuyerQuantity = 0;
+    QString MaxQuantity{};
+    // A tax as a percentage of the price, a handling charge, and a weight for the payment service's shipping rates.
+    QString TaxRate{}, Handling{}, Weight{}, WeightUnit = QStringLiteral("lbs");
+    // Further variables for the payment service, one "name=value" a line.
+    QString Advanced{};
 };
 
 } // namespace velmora

@@ -53,6 +53,8 @@ private slots:
     void builds();
     void buildsEachKind_data();
     void buildsEachKind();
+    void buildsWhatTheOrderAdds_data();
+    void buildsWhatTheOrderAdds();
 };
 
 void ButtonFormTest::builds_data() {
@@ -317,6 +319,79 @@ void ButtonFormTest::buildsEachKind() {
         s.ShoppingURL = "https://s.example/shop";
     });
     QCOMPARE(BuildButtonForm(item, shop, QLocale(QLocale::German, QLocale::Germany)), expected);
+}
+
+void ButtonFormTest::buildsWhatTheOrderAdds_data() {
+    QTest::addColumn<CartItem>("item");
+    QTest::addColumn<QString>("expected");
+
+    const auto priced = [](ButtonKind kind) {
+        return bare([kind](CartItem& i) {
+            i.Kind = kind;
+            i.ItemName = "Shirt";
+            i.Price = "9.00";
+            i.Option1 = dropDown("Size", {"Small", {}, "Large"});
+            i.Option1.Prices = {"10", {}, "12,5"};
+        });
+    };
+    const QString sizes = R"(<table><tr><td><input type="hidden" name="on0" value="Size">Size</td>)"
+                          R"(<td><select name="os0"><option value="Small">Small - 10 EUR)"
+                          R"(<option value="Large">Large - 12.50 EUR</select></td></tr></table>)";
+    const QString pairs = hidden("option_index", "0") + hidden("option_select0", "Small") +
+                          hidden("option_amount0", "10") + hidden("option_select1", "Large") +
+                          hidden("option_amount1", "12.50");
+    QTest::addRow("priced options in the cart: no amount, a pair for each value")
+        << priced(ButtonKind::Cart)
+        << Head + Seller + hidden("item_name", "Shirt") + hidden("currency_code", "EUR") + NoNote + sizes + pairs +
+               Tail;
+    QTest::addRow("priced options in a buy-now form, the buyer choosing the quantity")
+        <<
+        [&] {
+            CartItem item = priced(ButtonKind::BuyNow);
+            item.BuyerQuantity = 1;
+            return item;
+        }()
+        << kindForm("_xclick",
+                    hidden("item_name", "Shirt") + hidden("undefined_quantity", "1") + hidden("currency_code", "EUR") +
+                        NoNote + sizes + pairs,
+                    "btn_buynow_LG.gif", "Buy Now");
+    QTest::addRow("a subscription ignores the prices")
+        <<
+        [&] {
+            CartItem item = priced(ButtonKind::Subscribe);
+            item.Subscription.Period = "1";
+            return item;
+        }()
+        << kindForm("_xclick-subscriptions",
+                    hidden("item_name", "Shirt") + hidden("a3", "9.00") + hidden("p3", "1") + hidden("t3", "M") +
+                        hidden("src", "1") + hidden("currency_code", "EUR") + NoNote +
+                        R"(<table><tr><td><input type="hidden" name="on0" value="Size">Size</td><td><select )"
+                        R"(name="os0"><option value="Small">Small<option value="Large">Large</select></td></tr>)"
+                        R"(</table>)",
+                    "btn_subscribe_LG.gif", "Subscribe");
+    QTest::addRow("tax, handling and weight after the shipping, in the payment page's notation")
+        << bare([](CartItem& i) {
+               i.Price = "5";
+               i.TaxRate = "8,250";
+               i.Handling = "1,5";
+               i.Weight = "2,50";
+               i.WeightUnit = "kgs";
+           })
+        << Head + Seller + hidden("item_name", "") + hidden("amount", "5") + hidden("currency_code", "EUR") +
+               hidden("handling", "1.50") + hidden("tax_rate", "8.25") + hidden("weight", "2.5") +
+               hidden("weight_unit", "kgs") + NoNote + Tail;
+    QTest::addRow("advanced variables right before the button, escaped")
+        << bare([](CartItem& i) { i.Advanced = "custom=a\"b&c\n\nlc=DE\r\n"; })
+        << Head + Seller + NoItem + hidden("currency_code", "EUR") + NoNote + hidden("custom", "a&quot;b&amp;c") +
+               hidden("lc", "DE") + Tail;
+}
+
+void ButtonFormTest::buildsWhatTheOrderAdds() {
+    QFETCH(CartItem, item);
+    QFETCH(QString, expected);
+
+    const MerchantSettings euros = seller([](MerchantSettings& s) { s.Currency = "EUR"; });
+    QCOMPARE(BuildButtonForm(item, euros, QLocale(QLocale::German, QLocale::Germany)), expected);
 }
 
 QTEST_GUILESS_MAIN(ButtonFormTest)

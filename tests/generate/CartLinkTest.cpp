@@ -120,6 +120,17 @@ void CartLinkTest::builds_data() {
                              << "https://www.paypal.com/cgi-bin/webscr?cmd=_xclick&business=SELLERID"
                                 "&item_name=Mug%20%26%20Co&item_number=M-1&amount=&shipping=2.00&shipping2=1.00"
                                 "&no_shipping=1&cn=For%20whom%3F&shopping_url=https://s.example/shop";
+    QTest::addRow("tax, handling and weight after the shipping, advanced variables at the end")
+        << bare([](CartItem& i) {
+               i.Price = "5";
+               i.TaxRate = "19.000";
+               i.Handling = "0.5";
+               i.Weight = "3";
+               i.Advanced = "custom=a&b=c";
+           })
+        << seller()
+        << Start + "&item_name=&amount=5&handling=0.5&tax_rate=19&weight=3&weight_unit=lbs&no_note=1"
+                   "&custom=a%26b%3Dc";
     QTest::addRow("donate: no shipping, no shop, an amount only when given")
         << kind(ButtonKind::Donate) << shop
         << "https://www.paypal.com/cgi-bin/webscr?cmd=_donations&business=SELLERID"
