@@ -5,9 +5,12 @@
 #include "generate/HtmlWriter.h"
 #include "generate/Outputs.h"
 #include "generate/PageSafeText.h"
+#include "generate/PaymentButton.h"
 #include "generate/PaymentLinkButton.h"
 #include "generate/PaymentMoney.h"
 #include "generate/ViewCart.h"
+
+#include <algorithm>
 
 namespace velmora {
 namespace {
@@ -131,7 +134,9 @@ public:
         if (withLink) {
             markup(u"<p class=\"link\"><a href=\"");
             text(BuildCartLink(item, settings, locale));
-            markup(u"\">Add to cart by link</a></p>");
+            markup(u"\">");
+            markup(paymentButtonFor(item).alt);
+            markup(u" by link</a></p>");
         }
         markup(u"</section>\n");
     }
@@ -178,7 +183,7 @@ QString BuildPreviewPage(const CartItem& typedItem, const MerchantSettings& type
         item.ItemName.isEmpty() ? QStringLiteral("Preview") : QStringLiteral("Preview: ") + item.ItemName;
     PageWriter page(1, title, locale);
     page.banner(settings.UseSandbox);
-    page.header(title, &settings);
+    page.header(title, item.Kind == ButtonKind::Cart ? &settings : nullptr);
     page.item(item, settings, locale, refusalFor(output(OutputId::Link), item).isEmpty());
     return page.finish();
 }
@@ -188,7 +193,9 @@ QString BuildCataloguePage(const QList<CartItem>& items, const MerchantSettings&
     const MerchantSettings settings = pageSafeSettings(typedSettings);
     const QString heading = shopHeading(title);
     PageWriter page(items.size(), heading, locale);
-    page.header(heading, &settings);
+    const bool withCart =
+        std::any_of(items.begin(), items.end(), [](const CartItem& item) { return item.Kind == ButtonKind::Cart; });
+    page.header(heading, withCart ? &settings : nullptr);
     for (const CartItem& item : items)
         page.item(pageSafeItem(item), settings, locale, false);
     return page.finish();
