@@ -36,9 +36,16 @@ QStringList droppedItemFiles(const QMimeData& data) {
 FileMenu::FileMenu(const BuiltControls& built, ItemFields& fields, SettingsStore& store, QWidget& window)
     : m_fields(fields), m_store(store), m_window(window),
       m_mnuOpenRecent(built.get<QMenu>(QStringLiteral("mnuOpenRecent"))) {
+    onCommand(built.get<QObject>(QStringLiteral("mnuNew")), this, [this] { mnuNew_Click(); });
     onCommand(built.get<QObject>(QStringLiteral("mnuSave")), this, [this] { mnuSave_Click(); });
     onCommand(built.get<QObject>(QStringLiteral("mnuOpen")), this, [this] { mnuOpen_Click(); });
     connect(&built.get<QMenu>(QStringLiteral("mnuFile")), &QMenu::aboutToShow, this, &FileMenu::fillRecentMenu);
+}
+
+// A new item keeps nothing of the file opened last.
+void FileMenu::mnuNew_Click() {
+    m_fields.cmdClearAll_Click();
+    m_keptItemLines.clear();
 }
 
 ItemRecord FileMenu::BuildItemRecord() const {
@@ -61,7 +68,7 @@ void FileMenu::mnuSave_Click() {
     const QString path = chooseItemFile(QFileDialog::AcceptSave);
     if (path.isEmpty())
         return;
-    if (const ItemSaveResult saved = writeItemFile(path, record); !saved.ok()) {
+    if (const ItemSaveResult saved = writeItemFile(path, record, m_keptItemLines); !saved.ok()) {
         showFileProblem(saved.error);
         return;
     }
@@ -81,14 +88,17 @@ void FileMenu::openItemFile(const QString& path) {
         return;
     }
     // The whole file is read and accepted before a single control changes. A short record fills the fields it
-    // reaches; only scripts insist on a whole one.
+    // reaches, and damaged lines before it leave the record alone; only scripts insist on a whole file.
     const ItemRecordResult read = readItemFile(path, RecordCheck::Lenient);
     if (!read.ok()) {
         showFileProblem(read.error);
         return;
     }
     LoadItemRecord(read.record);
+    m_keptItemLines = read.optionalLines;
     rememberItemFile(path);
+    if (!read.damage.isEmpty())
+        showFileProblem(read.damage);
 }
 
 void FileMenu::openItemFiles(const QStringList& paths) {

@@ -2,7 +2,9 @@
 
 #include "model/ItemRecord.h"
 
+#include <QByteArray>
 #include <QFileDialog>
+#include <QList>
 #include <QObject>
 
 class QDragEnterEvent;
@@ -15,7 +17,7 @@ class BuiltControls;
 class ItemFields;
 class SettingsStore;
 
-// The File menu's save and open: the window's controls as an item record and back, through one file dialog; item
+// The File menu's new, save and open: the window's controls as an item record and back, through one file dialog; item
 // files handed to the window from outside, on the command line or dropped on it; and the recent item files.
 class FileMenu : public QObject {
     Q_OBJECT
@@ -35,6 +37,7 @@ public:
     void dropEvent(QDropEvent* event);
 
 private:
+    void mnuNew_Click();
     void mnuSave_Click();
     void mnuOpen_Click();
     QString chooseItemFile(QFileDialog::AcceptMode mode);
@@ -47,6 +50,9 @@ private:
     QWidget& m_window;
     QMenu& m_mnuOpenRecent;
     QFileDialog* m_CommonDialog1 = nullptr; // created on first use, then shared by save and open
+    // The optional lines of the item file last opened, which this version does not know: saving the item writes
+    // them back, until New or another Open.
+    QList<QByteArray> m_keptItemLines;
 };
 
 } // namespace velmora

@@ -58,7 +58,6 @@ void ItemFields::wireEvents(const BuiltControls& built) {
     onCommand(built.get<QObject>(QStringLiteral("cmdClearAll")), this, [this] { cmdClearAll_Click(); });
     onCommand(built.get<QObject>(QStringLiteral("cmdClearOptions1")), this, [this] { cmdClearOptions1_Click(); });
     onCommand(built.get<QObject>(QStringLiteral("cmdClearOptions2")), this, [this] { cmdClearOptions2_Click(); });
-    onCommand(built.get<QObject>(QStringLiteral("mnuNew")), this, [this] { mnuNew_Click(); });
 
     auto* selectOnFocus = new SelectOnFocus(this);
     auto* normalizeOnFocusLoss = new NormalizeOnFocusLoss(this);
@@ -149,16 +148,11 @@ void ItemFields::cmdClearOptions2_Click() {
     clearOptionSet(m_sets[1]);
 }
 
-// Empties the texts of the item; flags, kinds and the note title are left as they are.
 void ItemFields::cmdClearAll_Click() {
     for (int id = ItemValueId::ItemName; id <= ItemValueId::Shipping2; ++id)
         setControlValue(*m_itemControls[id], QString());
     for (OptionSetControls& set : m_sets)
         clearOptionSet(set);
-}
-
-void ItemFields::mnuNew_Click() {
-    cmdClearAll_Click();
 }
 
 } // namespace velmora

@@ -27,6 +27,8 @@ public:
 
     // The control that holds the item value, by the value's id.
     QWidget& control(int id) const { return *m_itemControls[id]; }
+    // Empties the texts of the item; flags, kinds and the note title are left as they are.
+    void cmdClearAll_Click();
 
 signals:
     // Option set 1 came into or out of use, which changes what can be made for the item.
@@ -59,8 +61,6 @@ private:
     void optSet2TextBox_Click();
     void cmdClearOptions1_Click();
     void cmdClearOptions2_Click();
-    void cmdClearAll_Click();
-    void mnuNew_Click();
     static void showOptionSet(OptionSetControls& set, int value);
     static void setBodyVisible(OptionSetControls& set, bool visible);
     static void setValuesVisible(OptionSetControls& set, bool visible);
