@@ -5,7 +5,7 @@
 #include "store/MerchantStore.h"
 #include "store/SettingsStore.h"
 #include "support/DialogAnswers.h"
-#include "ui/Form1.h"
+#include "ui/main/Form1.h"
 
 #include <QApplication>
 #include <QDir>

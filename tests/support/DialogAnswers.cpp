@@ -1,6 +1,6 @@
 #include "support/DialogAnswers.h"
 
-#include "ui/ApplicationTitle.h"
+#include "ui/dialogs/ApplicationTitle.h"
 
 using namespace Qt::StringLiterals;
 

@@ -4,7 +4,7 @@
 // them with, for as long as it lives. Each answer is given before the action that asks for it; a request with no
 // answer waiting gets OK, or Cancel for a file name, and counts as unexpected.
 
-#include "ui/Dialogs.h"
+#include "ui/dialogs/Dialogs.h"
 
 #include <QFileDialog>
 #include <QStringList>

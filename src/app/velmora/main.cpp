@@ -1,7 +1,7 @@
 #include "store/NativeFileName.h"
-#include "ui/DisplayCheck.h"
-#include "ui/Form1.h"
-#include "ui/TerminationSignals.h"
+#include "ui/desktop/DisplayCheck.h"
+#include "ui/desktop/TerminationSignals.h"
+#include "ui/main/Form1.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QLabel>
+#include <QList>
+
+#include <utility>
+
+namespace velmora {
+
+// The line under the main window's layout, for what the merchant should know without being stopped. Each source
+// (a money field by its item value's id, the account) holds at most one message; the newest shows, and when it is
+// taken back the one before it shows again.
+class StatusLine : public QLabel {
+    Q_OBJECT
+public:
+    static constexpr int Account = -1;
+
+    explicit StatusLine(QWidget* parent = nullptr);
+
+    // Replaces what the source said before, and shows.
+    void post(int source, const QString& message);
+    void drop(int source);
+    bool holds(int source) const;
+
+private:
+    void showNewest();
+
+    QList<std::pair<int, QString>> m_messages; // the oldest first
+};
+
+} // namespace velmora
