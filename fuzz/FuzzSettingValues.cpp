@@ -1,12 +1,13 @@
 // A typed value through the store and its file: whatever text a settings line can hold, saved under whatever
 // spelling of a key, reads back unchanged after a restart, and booleans and check-box states read as their
 // conversions say (a text that converts to neither reads as its key's misread text, or its default). A text no line
-// holds is refused by name and never reaches the file.
+// holds is refused by name and never reaches the file. Under a key of the percent form, any text reads back.
 #include "FuzzCheck.h"
 #include "StoreKeys.h"
 
 #include "store/SettingValues.h"
 #include "store/SettingsStore.h"
+#include "support/ExtensionValues.h"
 
 #include <cstdint>
 
@@ -70,5 +71,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(readText(restarted, key) == stored,
                details + u"\nread back as "_s + shownText(readText(restarted, key)));
     checkTypedReads(restarted, key, stored, details);
+
+    // A value beyond the classic ones is kept in the percent form, which holds any text on one line.
+    const SettingKey extensionKey = windowStateKey(extension::itemValues()[extension::Note]);
+    {
+        SettingsStore store(path);
+        writeValue(store, extensionKey, text);
+        FUZZ_CHECK(store.commit(), details + u"\n"_s + store.problem());
+    }
+    const StoredValue extensionValue = readValue(SettingsStore(path), extensionKey);
+    FUZZ_CHECK(std::get<QString>(extensionValue) == text,
+               details + u"\nread back as "_s + shownText(std::get<QString>(extensionValue)));
     return 0;
 }

@@ -15,7 +15,8 @@ ensure_packages() {
     fi
 }
 
-BUILD_PACKAGES=(g++ make cmake qt6-base-dev)
+# libqrencode-dev draws the payment link's QR code.
+BUILD_PACKAGES=(g++ make cmake qt6-base-dev libqrencode-dev)
 
 # Fails, naming each place, where a C++ file differs from the layout .clang-format asks for (Debian's clang-format).
 check_format() {

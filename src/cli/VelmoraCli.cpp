@@ -43,6 +43,9 @@ Catalogue makeCatalogue(const CliArguments& arguments, const MerchantSettings& s
         request.items << cartItemFromRecord(read.record);
         if (const QString reason = refusalFor(output, request.items.last()); !reason.isEmpty())
             catalogue.errors << refusal(output, file, reason);
+        else if (const QStringList problems = problemsWith(output, request.items.last(), settings, arguments.locale);
+                 !problems.isEmpty())
+            catalogue.errors << refusal(output, file, problems.join(u"; "_s));
     }
     if (!catalogue.errors.isEmpty())
         return catalogue;

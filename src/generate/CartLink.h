@@ -7,8 +7,8 @@
 
 namespace velmora {
 
-// A bare URL that adds the item to the cart; ignores the option sets. The locale is the one the item's money texts
-// were typed in.
+// A bare URL to the item's button: it adds the item to the cart, buys it at once or gives to the cause; it carries
+// no option sets. A subscription has no link. The locale is the one the item's money texts were typed in.
 QString BuildCartLink(const CartItem& item, const MerchantSettings& settings, const QLocale& locale = QLocale());
 
 } // namespace velmora

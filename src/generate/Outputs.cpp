@@ -2,6 +2,8 @@
 
 #include "generate/ButtonForm.h"
 #include "generate/CartLink.h"
+#include "generate/ItemProblems.h"
+#include "generate/PaymentButton.h"
 #include "generate/ShopPage.h"
 #include "generate/ViewCart.h"
 
@@ -15,6 +17,8 @@ namespace {
 using namespace Qt::StringLiterals;
 
 QString noLinkWithOptions(const CartItem& item) {
+    if (paymentButtonFor(item).linkPath.isEmpty())
+        return u"a subscription has no link; make a form for it instead"_s;
     if (item.Option1.Active != 1)
         return {};
     return u"its option set 1 is in use, and a link carries no options; make a form for it instead"_s;
@@ -51,22 +55,23 @@ using enum OutputTakes;
 const std::array<Output, 6> table{{
     {Form, EachItem, "form"_L1, "a form"_L1,
      "for each item file in the order given, its complete \"Add to cart\" button form, one line per item"_L1,
-     "mnuMakeForm"_L1, "&Button / Form"_L1, "Ctrl+B"_L1, "cmdMakeForm"_L1, 0, false, nullptr, makeForm},
+     "mnuMakeForm"_L1, "&Button / Form"_L1, "Ctrl+B"_L1, "cmdMakeForm"_L1, 0, false, nullptr, paymentProblems, makeForm},
     {Link, EachItem, "link"_L1, "a link"_L1,
      "likewise its bare cart link; not for an item whose option set 1 is in use"_L1,
-     "mnuMakeLink"_L1, "&Link"_L1, "Ctrl+L"_L1, "cmdMakeLink"_L1, 0, false, noLinkWithOptions, makeLink},
+     "mnuMakeLink"_L1, "&Link"_L1, "Ctrl+L"_L1, "cmdMakeLink"_L1, 0, false, noLinkWithOptions, paymentProblems,
+     makeLink},
     {ViewCartForm, Settings, "view-cart-form"_L1, "a View Cart button"_L1,
      "the \"View Cart\" button form, one line; takes no item files"_L1,
-     "mnuViewCartForm"_L1, "&View Cart Button"_L1, {}, {}, 1, false, nullptr, makeViewCartForm},
+     "mnuViewCartForm"_L1, "&View Cart Button"_L1, {}, {}, 1, false, nullptr, nullptr, makeViewCartForm},
     {ViewCartLink, Settings, "view-cart-link"_L1, "a View Cart link"_L1,
      "the bare link that shows the buyer's cart, one line; takes no item files"_L1,
-     "mnuViewCartLink"_L1, "View &Cart Link"_L1, {}, {}, 1, false, nullptr, makeViewCartLink},
+     "mnuViewCartLink"_L1, "View &Cart Link"_L1, {}, {}, 1, false, nullptr, nullptr, makeViewCartLink},
     {Preview, EachItem, {}, "a preview"_L1, {},
-     "mnuPreview"_L1, "Pre&view in Browser"_L1, "F5"_L1, {}, 2, true, nullptr, makePreview},
+     "mnuPreview"_L1, "Pre&view in Browser"_L1, "F5"_L1, {}, 2, true, nullptr, paymentProblems, makePreview},
     {Page, AllItems, "page"_L1, "a page"_L1,
      "one complete HTML shop page of all the items, in the order given, with a View Cart button at the top; "
      "--title TEXT names it (\"Shop\" when not given)"_L1,
-     {}, {}, {}, {}, 0, false, nullptr, makePage},
+     {}, {}, {}, {}, 0, false, nullptr, paymentProblems, makePage},
 }};
 // clang-format on
 
@@ -88,6 +93,11 @@ const Output* outputForVerb(QStringView verb) {
 
 QString refusalFor(const Output& output, const CartItem& item) {
     return output.refusal ? output.refusal(item) : QString();
+}
+
+QStringList problemsWith(const Output& output, const CartItem& item, const MerchantSettings& settings,
+                         const QLocale& locale) {
+    return output.problems ? output.problems(item, settings, locale) : QStringList();
 }
 
 } // namespace velmora

@@ -43,8 +43,12 @@ struct Output {
     QLatin1StringView button;
     int menuGroup;       // the Make menu draws a line between groups
     bool opensInBrowser; // the window shows it as a page in the browser rather than in its code box
-    // Why it cannot be made for the item, or empty; none means it can be made for every item.
+    // Why it is not made for the item, or empty; none means it is made for every item. The window does not offer it
+    // while there is a reason.
     QString (*refusal)(const CartItem& item);
+    // What is wrong with the item for it, each naming the field; none or empty: nothing is. The window says so and
+    // makes nothing.
+    QStringList (*problems)(const CartItem& item, const MerchantSettings& settings, const QLocale& locale);
     QString (*make)(const OutputRequest& request);
 };
 
@@ -53,7 +57,10 @@ const Output& output(OutputId id);
 // The output velmora-cli makes for the verb, or none.
 const Output* outputForVerb(QStringView verb);
 
-// Why the output cannot be made for the item; empty when it can.
+// Why the output is not made for the item; empty when it is.
 QString refusalFor(const Output& output, const CartItem& item);
+// What is wrong with the item, typed in the locale, for the output; empty when nothing is.
+QStringList problemsWith(const Output& output, const CartItem& item, const MerchantSettings& settings,
+                         const QLocale& locale);
 
 } // namespace velmora

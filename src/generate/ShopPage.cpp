@@ -5,8 +5,12 @@
 #include "generate/HtmlWriter.h"
 #include "generate/Outputs.h"
 #include "generate/PageSafeText.h"
+#include "generate/PaymentButton.h"
+#include "generate/PaymentLinkButton.h"
 #include "generate/PaymentMoney.h"
 #include "generate/ViewCart.h"
+
+#include <algorithm>
 
 namespace velmora {
 namespace {
@@ -110,15 +114,49 @@ public:
                    : QStringView(u"<p class=\"banner live\">Live: these buttons start real payments.</p>\n"));
     }
 
-    void header(const QString& title, const MerchantSettings& settings) {
+    // With the View Cart button, or without one where nothing on the page fills a cart.
+    void header(const QString& title, const MerchantSettings* cartOf) {
         markup(u"<header><h1>");
         text(title);
-        markup(u"</h1><div class=\"cart\">");
-        markup(BuildViewCartForm(settings));
-        markup(u"</div></header>\n<main>\n");
+        markup(u"</h1>");
+        if (cartOf) {
+            markup(u"<div class=\"cart\">");
+            markup(BuildViewCartForm(*cartOf));
+            markup(u"</div>");
+        }
+        markup(u"</header>\n<main>\n");
     }
 
     void item(const CartItem& item, const MerchantSettings& settings, const QLocale& locale, bool withLink) {
+        itemHeading(item, settings, locale);
+        markup(BuildButtonForm(item, settings, locale));
+        markup(u"</div>");
+        if (withLink) {
+            markup(u"<p class=\"link\"><a href=\"");
+            text(BuildCartLink(item, settings, locale));
+            markup(u"\">");
+            markup(paymentButtonFor(item).alt);
+            markup(u" by link</a></p>");
+        }
+        markup(u"</section>\n");
+    }
+
+    void linkedItem(const CartItem& item, const QString& link, const MerchantSettings& settings,
+                    const QLocale& locale) {
+        itemHeading(item, settings, locale);
+        if (!link.isEmpty())
+            writePaymentLinkButton(*this, link, u"Buy now");
+        markup(u"</div></section>\n");
+    }
+
+    QString finish() {
+        markup(u"</main>\n</body>\n</html>\n");
+        return take();
+    }
+
+private:
+    // The item's name and price, and the opening of the place for how to buy it.
+    void itemHeading(const CartItem& item, const MerchantSettings& settings, const QLocale& locale) {
         markup(u"<section><h2>");
         text(item.ItemName);
         markup(u"</h2>");
@@ -128,21 +166,12 @@ public:
             markup(u"</p>");
         }
         markup(u"<div class=\"buy\">");
-        markup(BuildButtonForm(item, settings, locale));
-        markup(u"</div>");
-        if (withLink) {
-            markup(u"<p class=\"link\"><a href=\"");
-            text(BuildCartLink(item, settings, locale));
-            markup(u"\">Add to cart by link</a></p>");
-        }
-        markup(u"</section>\n");
-    }
-
-    QString finish() {
-        markup(u"</main>\n</body>\n</html>\n");
-        return take();
     }
 };
+
+QString shopHeading(const QString& title) {
+    return title.isEmpty() ? QStringLiteral("Shop") : pageSafeText(title);
+}
 
 } // namespace
 
@@ -154,7 +183,7 @@ QString BuildPreviewPage(const CartItem& typedItem, const MerchantSettings& type
         item.ItemName.isEmpty() ? QStringLiteral("Preview") : QStringLiteral("Preview: ") + item.ItemName;
     PageWriter page(1, title, locale);
     page.banner(settings.UseSandbox);
-    page.header(title, settings);
+    page.header(title, item.Kind == ButtonKind::Cart ? &settings : nullptr);
     page.item(item, settings, locale, refusalFor(output(OutputId::Link), item).isEmpty());
     return page.finish();
 }
@@ -162,11 +191,24 @@ QString BuildPreviewPage(const CartItem& typedItem, const MerchantSettings& type
 QString BuildCataloguePage(const QList<CartItem>& items, const MerchantSettings& typedSettings, const QString& title,
                            const QLocale& locale) {
     const MerchantSettings settings = pageSafeSettings(typedSettings);
-    const QString heading = title.isEmpty() ? QStringLiteral("Shop") : pageSafeText(title);
+    const QString heading = shopHeading(title);
     PageWriter page(items.size(), heading, locale);
-    page.header(heading, settings);
+    const bool withCart =
+        std::any_of(items.begin(), items.end(), [](const CartItem& item) { return item.Kind == ButtonKind::Cart; });
+    page.header(heading, withCart ? &settings : nullptr);
     for (const CartItem& item : items)
         page.item(pageSafeItem(item), settings, locale, false);
+    return page.finish();
+}
+
+QString BuildPaymentLinkPage(const QList<CartItem>& items, const QStringList& links,
+                             const MerchantSettings& typedSettings, const QString& title, const QLocale& locale) {
+    const MerchantSettings settings = pageSafeSettings(typedSettings);
+    const QString heading = shopHeading(title);
+    PageWriter page(items.size(), heading, locale);
+    page.header(heading, nullptr);
+    for (qsizetype i = 0; i < items.size(); ++i)
+        page.linkedItem(pageSafeItem(items[i]), pageSafeText(links.value(i)), settings, locale);
     return page.finish();
 }
 

@@ -114,8 +114,12 @@ constexpr std::array<ItemValue, Id::Count> values{{
 }};
 // clang-format on
 
-// The rows are looked up by id, and the classic ones fill every field of the classic record once.
+// The rows are looked up by id, the classic ones fill every field of the classic record once, and every other
+// has a key of its own, which the store uses too.
 constexpr bool wellFormed() {
+    const auto keyOf = [](const ItemValue& value) {
+        return std::string_view(value.extensionKey.data(), std::size_t(value.extensionKey.size()));
+    };
     std::array<bool, ClassicFieldCount> fieldTaken{};
     for (int i = 0; i < int(values.size()); ++i) {
         const ItemValue& value = values[i];
@@ -123,8 +127,16 @@ constexpr bool wellFormed() {
             return false;
         if (value.isClassic() && (value.classicField >= ClassicFieldCount || fieldTaken[value.classicField]))
             return false;
-        if (value.isClassic())
+        if (value.isClassic()) {
             fieldTaken[value.classicField] = true;
+            continue;
+        }
+        if (!isExtensionKey(keyOf(value)) || !value.storeSection.isEmpty() || !value.storeKey.isEmpty())
+            return false;
+        for (int j = 0; j < i; ++j) {
+            if (keyOf(values[j]) == keyOf(value))
+                return false;
+        }
     }
     for (const bool taken : fieldTaken) {
         if (!taken)

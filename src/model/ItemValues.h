@@ -6,6 +6,7 @@
 #include <QStringView>
 
 #include <span>
+#include <string_view>
 
 namespace velmora {
 
@@ -52,10 +53,12 @@ struct ItemValue {
     ItemValueKind kind;
     QLatin1StringView label; // how messages and screen readers name it
     // Where an item file holds it: a field of the classic record, or, for a value the classic record has no room
-    // for, its own line under this key.
+    // for, its own line under this key (see isExtensionKey). A key that starts with "x." marks a value that
+    // readers which do not know it may pass over; any other changes what the item is.
     int classicField;
     QLatin1StringView extensionKey;
-    // Where the settings store keeps it for the window.
+    // Where the settings store keeps a classic value for the window, as earlier versions did. The others are kept
+    // under their extension key in "Settings", and leave these empty.
     QLatin1StringView storeSection;
     QLatin1StringView storeKey;
     // Its text until something gives it one: a text as it stands, a flag's state or a kind button's "1" or "0".
@@ -65,6 +68,18 @@ struct ItemValue {
 
     constexpr bool isClassic() const { return classicField >= 0; }
 };
+
+// An extension key is a lowercase letter, then lowercase letters, digits, "_" and ".".
+constexpr bool isExtensionKey(std::string_view key) {
+    const auto lower = [](char c) { return c >= 'a' && c <= 'z'; };
+    if (key.empty() || !lower(key.front()))
+        return false;
+    for (const char c : key) {
+        if (!lower(c) && !(c >= '0' && c <= '9') && c != '_' && c != '.')
+            return false;
+    }
+    return true;
+}
 
 // Every value of the item, in the order an item is assigned to the window: a set's check box before its other
 // values, set 1's before set 2's, a kind's Drop Down Menu button before its Text Box.

@@ -64,11 +64,15 @@ ItemRecordResult readItemFile(const QString& path, RecordCheck check) {
     ItemRecordResult decoded = decodeItemRecord(bytes, check);
     if (!decoded.ok())
         decoded.error = couldNotOpen(path, decoded.error);
+    if (!decoded.damage.isEmpty())
+        decoded.damage =
+            u"Only the item record of \"%1\" was read: the lines before it are damaged (%2), and what "
+            u"they held was left out."_s.arg(QDir::toNativeSeparators(readableFileName(path)), decoded.damage);
     return decoded;
 }
 
-ItemSaveResult writeItemFile(const QString& path, const ItemRecord& record) {
-    const ItemBytesResult encoded = encodeItemRecord(record);
+ItemSaveResult writeItemFile(const QString& path, const ItemRecord& record, const QList<QByteArray>& optionalLines) {
+    const ItemBytesResult encoded = encodeItemRecord(record, optionalLines);
     if (!encoded.ok())
         return {couldNotSave(path, encoded.error)};
 

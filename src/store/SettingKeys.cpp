@@ -94,10 +94,6 @@ QLatin1StringView storedDefault(const ItemValue& value) {
     return value.defaultText == "1"_L1 ? "True"_L1 : "False"_L1;
 }
 
-SettingKey windowStateKey(const ItemValue& value) {
-    return {value.storeSection, value.storeKey, storedKind(value.kind), storedDefault(value), {}, {}, value.id};
-}
-
 std::vector<SettingKey> makeWindowStateKeys() {
     std::vector<SettingKey> window;
     for (const int id : classicStoreOrder)
@@ -110,6 +106,16 @@ std::vector<SettingKey> makeWindowStateKeys() {
 }
 
 } // namespace
+
+SettingKey windowStateKey(const ItemValue& value) {
+    SettingKey key{value.storeSection, value.storeKey, storedKind(value.kind), storedDefault(value), {}, {}, value.id};
+    if (!value.isClassic()) {
+        key.section = "Settings"_L1;
+        key.name = value.extensionKey;
+        key.form = TextForm::Percent;
+    }
+    return key;
+}
 
 std::span<const SettingKey> merchantKeys() {
     return std::span(keys).first<merchantKeyCount>();

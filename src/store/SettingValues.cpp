@@ -1,5 +1,6 @@
 #include "store/SettingValues.h"
 
+#include "store/PercentForm.h"
 #include "store/SettingKeys.h"
 #include "store/SettingsStore.h"
 
@@ -56,11 +57,15 @@ QString settingText(const StoredValue& value) {
     Q_UNREACHABLE();
 }
 
-QString readText(const SettingsStore& store, const SettingKey& key) {
-    return store.getSetting(key.section, key.name, key.defaultText);
-}
-
 namespace {
+
+// The text in the key's form. Broken UTF-16 has no percent form; it goes as it is, for the store to refuse by name.
+QString inKeyForm(const SettingKey& key, const QString& text) {
+    if (key.form == TextForm::AsItStands)
+        return text;
+    const std::optional<QByteArray> form = percentForm(text);
+    return form ? QString::fromLatin1(*form) : text;
+}
 
 std::optional<StoredValue> valueFromText(ValueKind kind, const QString& text) {
     switch (kind) {
@@ -74,19 +79,32 @@ std::optional<StoredValue> valueFromText(ValueKind kind, const QString& text) {
     Q_UNREACHABLE();
 }
 
+std::optional<StoredValue> storedValue(const SettingsStore& store, const SettingKey& key) {
+    const QString text = readText(store, key);
+    if (key.form == TextForm::AsItStands)
+        return valueFromText(key.kind, text);
+    const std::optional<QString> decoded = fromPercentForm(QStringView(text));
+    return decoded ? valueFromText(key.kind, *decoded) : std::nullopt;
+}
+
 } // namespace
+
+// An absent key hands out its default in the key's form: saved back unchanged, it then counts as unchanged.
+QString readText(const SettingsStore& store, const SettingKey& key) {
+    return store.getSetting(key.section, key.name, inKeyForm(key, key.defaultText));
+}
 
 StoredValue readValue(const SettingsStore& store, const SettingKey& key) {
     const QLatin1StringView misread = key.misreadText.isEmpty() ? key.defaultText : key.misreadText;
-    return valueFromText(key.kind, readText(store, key)).value_or(*valueFromText(key.kind, misread));
+    return storedValue(store, key).value_or(*valueFromText(key.kind, misread));
 }
 
 bool isMisread(const SettingsStore& store, const SettingKey& key) {
-    return !valueFromText(key.kind, readText(store, key));
+    return !storedValue(store, key);
 }
 
 void writeValue(SettingsStore& store, const SettingKey& key, const StoredValue& value) {
-    store.saveSetting(key.section, key.name, settingText(value));
+    store.saveSetting(key.section, key.name, inKeyForm(key, settingText(value)));
 }
 
 } // namespace velmora

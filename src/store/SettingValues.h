@@ -22,14 +22,14 @@ std::optional<int> checkBoxFromText(const QString& text);
 // A value in the text form of its kind.
 QString settingText(const StoredValue& value);
 
-// The key's text as stored, or its default's when it is absent.
+// The key's text as stored, or its default's when it is absent, in the key's form.
 QString readText(const SettingsStore& store, const SettingKey& key);
-// The key's value as its kind says. A stored text that does not convert reads as the key's misread text, or
-// its default.
+// The key's value as its kind says. A stored text that does not convert, or is not in the key's form, reads as
+// the key's misread text, or its default.
 StoredValue readValue(const SettingsStore& store, const SettingKey& key);
 // Whether the key holds a text that does not convert to its kind; an absent key reads as its default and does.
 bool isMisread(const SettingsStore& store, const SettingKey& key);
-// Saves the value in its text form.
+// Saves the value in its text form, in the key's form.
 void writeValue(SettingsStore& store, const SettingKey& key, const StoredValue& value);
 
 } // namespace velmora

@@ -99,7 +99,6 @@ private:
     void cmdClearOptions1_Click();
     void cmdClearOptions2_Click();
     void cmdClearAll_Click();
-    void mnuNew_Click();
     void setLinkEnabled(bool enabled);
     void showOptionSet(OptionSetControls& set, int value);
     static void setBodyVisible(OptionSetControls& set, bool visible);
@@ -123,6 +122,7 @@ private:
     void Timer1_Timer();
 
     // Form1Files.cpp
+    void mnuNew_Click();
     velmora::ItemRecord BuildItemRecord() const;
     void LoadItemRecord(const velmora::ItemRecord& record);
     void mnuSave_Click();
@@ -157,6 +157,9 @@ private:
     qint16 DaInteger = 0;
     bool m_loaded = false;              // the controls hold the user's item, restored by the load step
     QTimer* m_stateSaveTimer = nullptr; // runs from an edit until the user pauses
+    // The optional lines of the item file last opened, which this version does not know: saving the item writes
+    // them back, until New or another Open.
+    QList<QByteArray> m_keptItemLines;
 
     // The fields that hold money, by item field.
     static constexpr std::array<int, 3> MoneyFields{velmora::ItemValueId::Price, velmora::ItemValueId::Shipping1,

@@ -96,7 +96,3 @@ void Form1::cmdClearAll_Click() {
     for (OptionSetControls& set : m_sets)
         clearOptionSet(set);
 }
-
-void Form1::mnuNew_Click() {
-    cmdClearAll_Click();
-}

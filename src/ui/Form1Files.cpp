@@ -1,4 +1,4 @@
-// The File menu's save and open: the window's controls as an item record and back, through one file dialog; and
+// The File menu's new, save and open: the window's controls as an item record and back, through one file dialog; and
 // item files handed to the window from outside, on the command line or dropped on it.
 #include "ui/Form1.h"
 
@@ -30,6 +30,12 @@ QStringList droppedItemFiles(const QMimeData& data) {
 
 } // namespace
 
+// A new item keeps nothing of the file opened last.
+void Form1::mnuNew_Click() {
+    cmdClearAll_Click();
+    m_keptItemLines.clear();
+}
+
 ItemRecord Form1::BuildItemRecord() const {
     ItemRecord record;
     for (const ItemValue& value : itemValues())
@@ -50,7 +56,7 @@ void Form1::mnuSave_Click() {
     const QString path = chooseItemFile(QFileDialog::AcceptSave);
     if (path.isEmpty())
         return;
-    if (const ItemSaveResult saved = writeItemFile(path, record); !saved.ok()) {
+    if (const ItemSaveResult saved = writeItemFile(path, record, m_keptItemLines); !saved.ok()) {
         showFileProblem(saved.error);
         return;
     }
@@ -70,14 +76,17 @@ void Form1::openItemFile(const QString& path) {
         return;
     }
     // The whole file is read and accepted before a single control changes. A short record fills the fields it
-    // reaches; only scripts insist on a whole one.
+    // reaches, and damaged lines before it leave the record alone; only scripts insist on a whole file.
     const ItemRecordResult read = readItemFile(path, RecordCheck::Lenient);
     if (!read.ok()) {
         showFileProblem(read.error);
         return;
     }
     LoadItemRecord(read.record);
+    m_keptItemLines = read.optionalLines;
     rememberItemFile(path);
+    if (!read.damage.isEmpty())
+        showFileProblem(read.damage);
 }
 
 void Form1::openItemFiles(const QStringList& paths) {

@@ -599,8 +599,9 @@ void VelmoraCliTest::refusesSettingsItCannotRead() {
     }
 }
 
-// Only a whole item makes a line: what is not an item file, or a damaged one, is refused by name, and
-// nothing is printed. Blank lines after the record, as a text editor may leave, are not the record.
+// Only a whole item makes a line: what is not an item file, a damaged one, or one holding a value that may change
+// what the button charges, is refused by name, and nothing is printed. Blank lines after the record, as a text
+// editor may leave, are not the record, and an optional value it does not know is passed over.
 void VelmoraCliTest::takesOnlyWholeItemFiles_data() {
     QTest::addColumn<QStringList>("files"); // after "form"; the last one is the file of the row
     QTest::addColumn<QString>("reason");    // empty when the file prints the sample's form
@@ -637,7 +638,16 @@ void VelmoraCliTest::takesOnlyWholeItemFiles_data() {
     QTest::addRow("a folder") << QStringList{u"folder.tqf"_s} << u"it is a folder"_s;
     QTest::addRow("/dev/null") << QStringList{u"/dev/null"_s} << special;
 
+    QTest::addRow("a value of a newer Velmora")
+        << file(u"newer.tqf"_s, "#price.tier=2\r\n" + mug)
+        << u"a newer Velmora wrote it, with a value this version does not know: \"price.tier\""_s;
+    QTest::addRow("a damaged line before the record")
+        << file(u"damaged.tqf"_s, "Dear customer,\r\n" + mug) << u"line 1, \"Dear customer,\", is neither"_s;
+    QTest::addRow("a key given twice") << file(u"twice.tqf"_s, "#x.a=1\r\n#x.a=2\r\n" + mug)
+                                       << u"\"x.a\" is given twice"_s;
+
     QTest::addRow("blank lines after the record") << file(u"editor.tqf"_s, mug + "\r\n  \r\n\n") << QString();
+    QTest::addRow("an optional value passed over") << file(u"optional.tqf"_s, "#x.later=a%20b\r\n" + mug) << QString();
     QTest::addRow("a link to an item file") << QStringList{u"link.tqf"_s} << QString();
     QTest::addRow("after --, a file named like an option")
         << QStringList{u"--"_s} + file(u"--email=evil@example.com"_s, mug) << QString();

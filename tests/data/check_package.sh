@@ -25,6 +25,8 @@ done
 # Without dpkg-shlibdeps' list apt would install the package on a machine without Qt.
 depends=$(dpkg-deb --field "$deb" Depends)
 [[ $depends == *libqt6widgets6* ]] || fail "Depends does not name the Qt libraries it links: '$depends'"
+# And the QR code library, which the scan finds because the programs draw QR codes.
+[[ $depends == *libqrencode4* ]] || fail "Depends does not name the QR code library it links: '$depends'"
 
 tree=$(mktemp -d)
 trap 'rm -rf "$tree"' EXIT

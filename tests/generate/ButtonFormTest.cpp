@@ -51,6 +51,10 @@ class ButtonFormTest : public QObject {
 private slots:
     void builds_data();
     void builds();
+    void buildsEachKind_data();
+    void buildsEachKind();
+    void buildsWhatTheOrderAdds_data();
+    void buildsWhatTheOrderAdds();
 };
 
 void ButtonFormTest::builds_data() {
@@ -226,6 +230,168 @@ void ButtonFormTest::builds() {
     QFETCH(QString, expected);
 
     QCOMPARE(BuildButtonForm(item, settings), expected);
+}
+
+namespace {
+
+// The form of a kind other than the cart's: its command, the fields, its own picture and no "add".
+QString kindForm(const QString& command, const QString& fields, const QString& picture, const QString& alt) {
+    return QStringLiteral(R"(<form target="paypal" action="https://www.paypal.com/cgi-bin/webscr" method="post">)"
+                          R"(<input type="hidden" name="cmd" value="%1">)")
+               .arg(command) +
+           Seller + fields +
+           QStringLiteral(R"(<input type="image" src="https://www.paypalobjects.com/en_US/i/btn/%1" border="0" )"
+                          R"(name="submit" alt="%2"></form>)")
+               .arg(picture, alt);
+}
+
+QString hidden(const QString& name, const QString& value) {
+    return QStringLiteral(R"(<input type="hidden" name="%1" value="%2">)").arg(name, value);
+}
+
+// Everything a kind may leave out: shipping, an address asked for, a note, options, the shop's own pages.
+CartItem everything(ButtonKind kind) {
+    CartItem item = mug();
+    item.Kind = kind;
+    item.Shipping1 = QStringLiteral("2.00");
+    item.ShippingAddress = 0;
+    item.Option2 = {};
+    item.Subscription = {QStringLiteral("1"), QStringLiteral("M"), {}, {}, {}, QStringLiteral("M")};
+    return item;
+}
+
+const QString Options = QStringLiteral(R"(<table><tr><td><input type="hidden" name="on0" value="Color">Color</td>)"
+                                       R"(<td><select name="os0"><option value="Red">Red<option value="Blue">Blue)"
+                                       R"(</select></td></tr></table>)");
+
+} // namespace
+
+void ButtonFormTest::buildsEachKind_data() {
+    QTest::addColumn<CartItem>("item");
+    QTest::addColumn<QString>("expected");
+
+    const QString item = hidden("item_name", "Mug") + hidden("item_number", "M-1");
+    const QString shipping = hidden("shipping", "2.00") + hidden("shipping2", "1.00") + hidden("no_shipping", "1");
+    const QString shopping = hidden("shopping_url", "https://s.example/shop");
+
+    QTest::addRow("buy now: everything but the cart's add and the merchant's picture")
+        << everything(ButtonKind::BuyNow)
+        << kindForm("_xclick",
+                    item + hidden("amount", "5.00") + shipping + shopping + hidden("cn", "Gift message") + Options,
+                    "btn_buynow_LG.gif", "Buy Now");
+    QTest::addRow("donate: the cause, its price, the note; no shipping, options or shop")
+        << everything(ButtonKind::Donate)
+        << kindForm("_donations", item + hidden("amount", "5.00") + hidden("cn", "Gift message"), "btn_donate_LG.gif",
+                    "Donate");
+    QTest::addRow("donate without a price: the donor chooses")
+        << bare([](CartItem& i) {
+               i.Kind = ButtonKind::Donate;
+               i.ItemName = "Shelter";
+           })
+        << kindForm("_donations", hidden("item_name", "Shelter") + hidden("no_note", "1"), "btn_donate_LG.gif",
+                    "Donate");
+    QTest::addRow("subscribe: monthly until cancelled, options kept, no note, shipping or amount")
+        << everything(ButtonKind::Subscribe)
+        << kindForm("_xclick-subscriptions",
+                    item + hidden("a3", "5.00") + hidden("p3", "1") + hidden("t3", "M") + hidden("src", "1") +
+                        hidden("no_note", "1") + Options,
+                    "btn_subscribe_LG.gif", "Subscribe");
+    QTest::addRow("subscribe: a free trial week, then twelve payments, German prices")
+        << bare([](CartItem& i) {
+               i.Kind = ButtonKind::Subscribe;
+               i.Price = "9,90";
+               i.Subscription = {" 3 ", "Y", "12", {}, "1", "W"};
+           })
+        << kindForm("_xclick-subscriptions",
+                    hidden("item_name", "") + hidden("a1", "0") + hidden("p1", "1") + hidden("t1", "W") +
+                        hidden("a3", "9.90") + hidden("p3", "3") + hidden("t3", "Y") + hidden("src", "1") +
+                        hidden("srt", "12") + hidden("no_note", "1"),
+                    "btn_subscribe_LG.gif", "Subscribe");
+}
+
+void ButtonFormTest::buildsEachKind() {
+    QFETCH(CartItem, item);
+    QFETCH(QString, expected);
+
+    // The merchant's picture is of an "Add to cart" button: no other kind takes it.
+    const MerchantSettings shop = seller([](MerchantSettings& s) {
+        s.ButtonImageURL = "https://s.example/cart.png";
+        s.ShoppingURL = "https://s.example/shop";
+    });
+    QCOMPARE(BuildButtonForm(item, shop, QLocale(QLocale::German, QLocale::Germany)), expected);
+}
+
+void ButtonFormTest::buildsWhatTheOrderAdds_data() {
+    QTest::addColumn<CartItem>("item");
+    QTest::addColumn<QString>("expected");
+
+    const auto priced = [](ButtonKind kind) {
+        return bare([kind](CartItem& i) {
+            i.Kind = kind;
+            i.ItemName = "Shirt";
+            i.Price = "9.00";
+            i.Option1 = dropDown("Size", {"Small", {}, "Large"});
+            i.Option1.Prices = {"10", {}, "12,5"};
+        });
+    };
+    const QString sizes = R"(<table><tr><td><input type="hidden" name="on0" value="Size">Size</td>)"
+                          R"(<td><select name="os0"><option value="Small">Small - 10 EUR)"
+                          R"(<option value="Large">Large - 12.50 EUR</select></td></tr></table>)";
+    const QString pairs = hidden("option_index", "0") + hidden("option_select0", "Small") +
+                          hidden("option_amount0", "10") + hidden("option_select1", "Large") +
+                          hidden("option_amount1", "12.50");
+    QTest::addRow("priced options in the cart: no amount, a pair for each value")
+        << priced(ButtonKind::Cart)
+        << Head + Seller + hidden("item_name", "Shirt") + hidden("currency_code", "EUR") + NoNote + sizes + pairs +
+               Tail;
+    QTest::addRow("priced options in a buy-now form, the buyer choosing the quantity")
+        <<
+        [&] {
+            CartItem item = priced(ButtonKind::BuyNow);
+            item.BuyerQuantity = 1;
+            return item;
+        }()
+        << kindForm("_xclick",
+                    hidden("item_name", "Shirt") + hidden("undefined_quantity", "1") + hidden("currency_code", "EUR") +
+                        NoNote + sizes + pairs,
+                    "btn_buynow_LG.gif", "Buy Now");
+    QTest::addRow("a subscription ignores the prices")
+        <<
+        [&] {
+            CartItem item = priced(ButtonKind::Subscribe);
+            item.Subscription.Period = "1";
+            return item;
+        }()
+        << kindForm("_xclick-subscriptions",
+                    hidden("item_name", "Shirt") + hidden("a3", "9.00") + hidden("p3", "1") + hidden("t3", "M") +
+                        hidden("src", "1") + hidden("currency_code", "EUR") + NoNote +
+                        R"(<table><tr><td><input type="hidden" name="on0" value="Size">Size</td><td><select )"
+                        R"(name="os0"><option value="Small">Small<option value="Large">Large</select></td></tr>)"
+                        R"(</table>)",
+                    "btn_subscribe_LG.gif", "Subscribe");
+    QTest::addRow("tax, handling and weight after the shipping, in the payment page's notation")
+        << bare([](CartItem& i) {
+               i.Price = "5";
+               i.TaxRate = "8,250";
+               i.Handling = "1,5";
+               i.Weight = "2,50";
+               i.WeightUnit = "kgs";
+           })
+        << Head + Seller + hidden("item_name", "") + hidden("amount", "5") + hidden("currency_code", "EUR") +
+               hidden("handling", "1.50") + hidden("tax_rate", "8.25") + hidden("weight", "2.5") +
+               hidden("weight_unit", "kgs") + NoNote + Tail;
+    QTest::addRow("advanced variables right before the button, escaped")
+        << bare([](CartItem& i) { i.Advanced = "custom=a\"b&c\n\nlc=DE\r\n"; })
+        << Head + Seller + NoItem + hidden("currency_code", "EUR") + NoNote + hidden("custom", "a&quot;b&amp;c") +
+               hidden("lc", "DE") + Tail;
+}
+
+void ButtonFormTest::buildsWhatTheOrderAdds() {
+    QFETCH(CartItem, item);
+    QFETCH(QString, expected);
+
+    const MerchantSettings euros = seller([](MerchantSettings& s) { s.Currency = "EUR"; });
+    QCOMPARE(BuildButtonForm(item, euros, QLocale(QLocale::German, QLocale::Germany)), expected);
 }
 
 QTEST_GUILESS_MAIN(ButtonFormTest)

@@ -100,6 +100,41 @@ void CartLinkTest::builds_data() {
     QTest::addRow("non-ASCII is UTF-8 and says so")
         << bare([](CartItem& i) { i.ItemName = "Café 日本"; }) << seller()
         << Start + "&item_name=Caf%C3%A9%20%E6%97%A5%E6%9C%AC&amount=&no_note=1&charset=utf-8";
+
+    // The other kinds point to the payment page's own command, with the same parameters in the same order and
+    // encoding, as far as the kind takes them.
+    const auto kind = [](ButtonKind k) {
+        return bare([k](CartItem& i) {
+            i.Kind = k;
+            i.ItemName = "Mug & Co";
+            i.ItemID = "M-1";
+            i.Shipping1 = "2.00";
+            i.Shipping2 = "1.00";
+            i.ShippingAddress = 0;
+            i.Note = 1;
+            i.NoteTitle = "For whom?";
+        });
+    };
+    const MerchantSettings shop = seller([](MerchantSettings& s) { s.ShoppingURL = "https://s.example/shop"; });
+    QTest::addRow("buy now") << kind(ButtonKind::BuyNow) << shop
+                             << "https://www.paypal.com/cgi-bin/webscr?cmd=_xclick&business=SELLERID"
+                                "&item_name=Mug%20%26%20Co&item_number=M-1&amount=&shipping=2.00&shipping2=1.00"
+                                "&no_shipping=1&cn=For%20whom%3F&shopping_url=https://s.example/shop";
+    QTest::addRow("tax, handling and weight after the shipping, advanced variables at the end")
+        << bare([](CartItem& i) {
+               i.Price = "5";
+               i.TaxRate = "19.000";
+               i.Handling = "0.5";
+               i.Weight = "3";
+               i.Advanced = "custom=a&b=c";
+           })
+        << seller()
+        << Start + "&item_name=&amount=5&handling=0.5&tax_rate=19&weight=3&weight_unit=lbs&no_note=1"
+                   "&custom=a%26b%3Dc";
+    QTest::addRow("donate: no shipping, no shop, an amount only when given")
+        << kind(ButtonKind::Donate) << shop
+        << "https://www.paypal.com/cgi-bin/webscr?cmd=_donations&business=SELLERID"
+           "&item_name=Mug%20%26%20Co&item_number=M-1&cn=For%20whom%3F";
 }
 
 void CartLinkTest::builds() {

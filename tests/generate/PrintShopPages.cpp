@@ -1,5 +1,5 @@
-// Writes a preview page in both modes and a catalogue page of hostile items into the folder given, for
-// strict_html.py to parse.
+// Writes a preview page in both modes, and a catalogue page and a payment-link page of hostile items, into the
+// folder given, for strict_html.py to parse.
 #include "HostileValues.h"
 #include "SampleItems.h"
 #include "generate/ShopPage.h"
@@ -26,11 +26,13 @@ int main(int argc, char** argv) {
     QList<std::pair<const char*, QString>> values = HostileValues;
     values.append({"forbidden", QStringLiteral("\u0001\u007F\u009F\uFDD0\uFFFF") + QChar(0xDC00)});
     QList<CartItem> items;
+    QStringList links;
     MerchantSettings settings;
     for (const auto& [name, hostile] : values) {
         items << hostileItem(hostile);
         items.back().Option2.Kind = OptionSetKind::TextBox;
         settings = hostileSettings(hostile);
+        links << QStringLiteral("https://www.paypal.com/ncp/payment/") + hostile;
     }
     CartItem linked = hostileItem(QStringLiteral("&\"<"));
     linked.Option1.Active = 0;
@@ -39,6 +41,8 @@ int main(int argc, char** argv) {
     const bool written = write(folder, QStringLiteral("preview-live.html"), BuildPreviewPage(linked, seller())) &&
                          write(folder, QStringLiteral("preview-sandbox.html"), BuildPreviewPage(items[0], sandbox)) &&
                          write(folder, QStringLiteral("catalogue.html"),
-                               BuildCataloguePage(items, settings, QStringLiteral("<Shop> & \"more\""), german));
+                               BuildCataloguePage(items, settings, QStringLiteral("<Shop> & \"more\""), german)) &&
+                         write(folder, QStringLiteral("payment-links.html"),
+                               BuildPaymentLinkPage(items, links, settings, QStringLiteral("<Shop>"), german));
     return written ? 0 : 1;
 }

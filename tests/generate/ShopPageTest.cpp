@@ -38,6 +38,7 @@ private slots:
     void preview_data();
     void preview();
     void catalogueHoldsEachFormInOrder();
+    void paymentLinkPageHoldsEachLinkOnce();
     void titleAndLanguage_data();
     void titleAndLanguage();
     void priceAsABuyerReadsIt_data();
@@ -88,6 +89,33 @@ void ShopPageTest::catalogueHoldsEachFormInOrder() {
     }
     QVERIFY(!page.contains(SandboxBanner) && !page.contains(LiveBanner) && !page.contains(u"<a "_s));
     QVERIFY(page.endsWith(u"</html>\n"_s));
+}
+
+// Each item as the catalogue shows it, up to its form, which a button to its own link replaces; nothing fills a cart.
+void ShopPageTest::paymentLinkPageHoldsEachLinkOnce() {
+    const QList<CartItem> items{named(u"Mug"_s, u"1234.5"_s), named(u"<b>Cap</b>"_s, u"7"_s, 1), named(u"Tee"_s, {})};
+    const QStringList links{u"https://www.paypal.com/ncp/payment/A1"_s, u"https://x.example/?a=1&b=\"2\""_s};
+    const MerchantSettings settings = seller([](MerchantSettings& s) { s.Currency = u"EUR"_s; });
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const QString page = BuildPaymentLinkPage(items, links, settings, u"Shop"_s, german);
+    const QString catalogue = BuildCataloguePage(items, settings, u"Shop"_s, german);
+
+    QVERIFY(!page.contains(u"<form"_s) && !page.contains(u"class=\"cart\""_s));
+    QCOMPARE(page.count(u"<a "_s), links.size());
+    qsizetype at = 0;
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const QString heading = catalogue.section(u"<section>"_s, i + 1, i + 1).section(u"<div class=\"buy\">"_s, 0, 0);
+        at = page.indexOf(u"<section>"_s + heading + u"<div class=\"buy\">"_s, at);
+        QVERIFY2(at > 0, qPrintable(items[i].ItemName));
+        const QString buy = page.sliced(at).section(u"</section>"_s, 0, 0);
+        if (i < links.size()) {
+            QCOMPARE(page.count(escaped(links[i])), 1);
+            QVERIFY(buy.contains(u"<a href=\""_s + escaped(links[i]) + u"\""_s) &&
+                    buy.endsWith(u">Buy now</a></div>"_s));
+        } else {
+            QVERIFY(!buy.contains(u"<a "_s));
+        }
+    }
 }
 
 void ShopPageTest::titleAndLanguage_data() {

@@ -1,4 +1,5 @@
 #include "store/ItemRecordCodec.h"
+#include "support/ExtensionValues.h"
 
 #include <QStringDecoder>
 #include <QTest>
@@ -57,6 +58,14 @@ ItemRecord recordOf(const QString& text) {
     return record;
 }
 
+// The format example's record with the two values beyond it.
+ItemRecord extendedMug(const QString& note, const QString& gift) {
+    ItemRecord record = extension::recordOf(mugRecord());
+    record[extension::Note] = note;
+    record[extension::Gift] = gift;
+    return record;
+}
+
 QString everyWindows1252CharacterButTheSeparator() {
     QByteArray bytes;
     for (int byte = 0x20; byte <= 0xFF; ++byte) {
@@ -83,6 +92,14 @@ private slots:
     void refusesFieldsItCannotStore_data();
     void refusesFieldsItCannotStore();
     void namesEveryFieldItCannotStore();
+
+    void writesValueLinesBeforeTheRecord_data();
+    void writesValueLinesBeforeTheRecord();
+    void readsValueLines_data();
+    void readsValueLines();
+    void refusesValueLines_data();
+    void refusesValueLines();
+    void refusesAValueLineItCannotStore();
 };
 
 void ItemRecordCodecTest::writesTheFormatExampleByteForByte() {
@@ -242,6 +259,118 @@ void ItemRecordCodecTest::namesEveryFieldItCannotStore() {
     record[ItemValueId::Option1Values + 2] = u"茶"_s;
     QCOMPARE(encodeItemRecord(record).error,
              u"an item file cannot store these characters: Item name: \"¥\"; Option set 1, value 3: \"茶\""_s);
+}
+
+void ItemRecordCodecTest::writesValueLinesBeforeTheRecord_data() {
+    QTest::addColumn<ItemRecord>("record");
+    QTest::addColumn<QByteArrayList>("kept"); // optional lines as read
+    QTest::addColumn<QByteArray>("lines");    // what comes before the record
+
+    QTest::addRow("defaults only: the classic line alone")
+        << extendedMug(u"Thank you"_s, u"0"_s) << QByteArrayList() << QByteArray();
+    QTest::addRow("any text in the percent form") << extendedMug(u"a b\r\n100% Café"_s, u"0"_s) << QByteArrayList()
+                                                  << "#test.note=a%20b%0D%0A100%25%20Caf%C3%A9\r\n"_ba;
+    QTest::addRow("an empty text against its default")
+        << extendedMug(QString(), u"0"_s) << QByteArrayList() << "#test.note=\r\n"_ba;
+    QTest::addRow("in the table's order")
+        << extendedMug(u"x"_s, u"1"_s) << QByteArrayList() << "#test.note=x\r\n#test.gift=1\r\n"_ba;
+    QTest::addRow("kept lines first, as they were read")
+        << extendedMug(u"x"_s, u"0"_s) << QByteArrayList{"#x.b=%41", "#x.a=1"}
+        << "#x.b=%41\r\n#x.a=1\r\n#test.note=x\r\n"_ba;
+}
+
+// Whatever is written reads back, and its last line is the classic record for a reader of the 36 fields alone.
+void ItemRecordCodecTest::writesValueLinesBeforeTheRecord() {
+    QFETCH(ItemRecord, record);
+    QFETCH(QByteArrayList, kept);
+    QFETCH(QByteArray, lines);
+    const QByteArray classic = encodeItemRecord(mugRecord()).bytes;
+
+    const ItemBytesResult encoded = encodeItemRecord(record, kept, extension::itemValues());
+    QVERIFY2(encoded.ok(), qPrintable(encoded.error));
+    QCOMPARE(encoded.bytes, lines + classic);
+
+    const ItemRecordResult decoded = decodeItemRecord(encoded.bytes, RecordCheck::Strict, extension::itemValues());
+    QVERIFY2(decoded.ok(), qPrintable(decoded.error));
+    QCOMPARE(decoded.record, record);
+    QCOMPARE(decoded.optionalLines, kept);
+    QCOMPARE(decodeItemRecord(encoded.bytes.sliced(lines.size()), RecordCheck::Strict).record, mugRecord());
+}
+
+void ItemRecordCodecTest::readsValueLines_data() {
+    QTest::addColumn<QByteArray>("lines"); // before the format example's record
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<QByteArrayList>("kept");
+
+    QTest::addRow("lowercase hex digits") << "#test.note=caf%c3%a9\r\n"_ba << u"café"_s << QByteArrayList();
+    QTest::addRow("blank lines and any line end between")
+        << "\r\n#x.k=1\n \t\r#test.note=a\r\n\r\n"_ba << u"a"_s << QByteArrayList{"#x.k=1"};
+}
+
+void ItemRecordCodecTest::readsValueLines() {
+    QFETCH(QByteArray, lines);
+    QFETCH(QString, note);
+    QFETCH(QByteArrayList, kept);
+
+    for (const RecordCheck check : {RecordCheck::Lenient, RecordCheck::Strict}) {
+        const ItemRecordResult decoded =
+            decodeItemRecord(lines + encodeItemRecord(mugRecord()).bytes, check, extension::itemValues());
+        QVERIFY2(decoded.ok(), qPrintable(decoded.error));
+        QCOMPARE(decoded.record, extendedMug(note, u"0"_s));
+        QCOMPARE(decoded.optionalLines, kept);
+        QCOMPARE(decoded.damage, QString());
+    }
+}
+
+void ItemRecordCodecTest::refusesValueLines_data() {
+    QTest::addColumn<QByteArray>("lines"); // before the format example's record
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<bool>("damage"); // the window then opens the record alone; otherwise it refuses too
+
+    const QString newer = u"a newer Velmora wrote it, with a value this version does not know: \"test.price\""_s;
+    const QString notAValue = u"is neither a value line nor blank"_s;
+    QTest::addRow("a key this version does not know") << "#test.price=5\r\n"_ba << newer << false;
+    QTest::addRow("an unknown key among damage") << "junk\r\n#test.price=%\r\n"_ba << newer << false;
+    QTest::addRow("a check box beyond 2") << "#test.gift=3\r\n"_ba << u"\"Test gift\" reads \"3\""_s << false;
+    QTest::addRow("a line of no value") << "Dear customer,\r\n"_ba << u"line 1, \"Dear customer,\", "_s + notAValue
+                                        << true;
+    QTest::addRow("an earlier record, its bytes by their codes")
+        << "\r\nold\xA5\xA5\r\n"_ba << u"line 2, \"old\\xA5\\xA5\", "_s + notAValue << true;
+    QTest::addRow("a control character by its code")
+        << "\x1B[2J\r\n"_ba << u"line 1, \"\\x1B[2J\", "_s + notAValue << true;
+    QTest::addRow("a key in capitals") << "#Test.note=x\r\n"_ba << notAValue << true;
+    QTest::addRow("a malformed value") << "#x.a=100%\r\n"_ba
+                                       << u"line 1, \"#x.a=100%\", holds a value that is not percent-encoded UTF-8"_s
+                                       << true;
+    QTest::addRow("a key given twice") << "#x.a=1\r\n\r\n#x.a=1\r\n"_ba << u"\"x.a\" is given twice, on lines 1 and 3"_s
+                                       << true;
+}
+
+void ItemRecordCodecTest::refusesValueLines() {
+    QFETCH(QByteArray, lines);
+    QFETCH(QString, reason);
+    QFETCH(bool, damage);
+    const QByteArray bytes = lines + encodeItemRecord(mugRecord()).bytes;
+
+    const ItemRecordResult strict = decodeItemRecord(bytes, RecordCheck::Strict, extension::itemValues());
+    QVERIFY2(strict.error.contains(reason), qPrintable(strict.error));
+    const ItemRecordResult lenient = decodeItemRecord(bytes, RecordCheck::Lenient, extension::itemValues());
+    if (!damage) {
+        QCOMPARE(lenient.error, strict.error);
+        return;
+    }
+    QVERIFY2(strict.error.startsWith(u"the lines before its item record are damaged ("_s), qPrintable(strict.error));
+    QVERIFY2(lenient.ok(), qPrintable(lenient.error));
+    QCOMPARE(lenient.record, extension::recordOf(mugRecord()));
+    QCOMPARE(lenient.optionalLines, QByteArrayList());
+    QVERIFY2(lenient.damage.contains(reason), qPrintable(lenient.damage));
+}
+
+// Any text has a percent form but one that is no UTF-16, which UTF-8 cannot carry.
+void ItemRecordCodecTest::refusesAValueLineItCannotStore() {
+    const ItemRecord record = extendedMug(u"a"_s + QChar(0xDC00), u"0"_s);
+    QCOMPARE(encodeItemRecord(record, {}, extension::itemValues()).error,
+             u"an item file cannot store these characters: Test note: U+DC00"_s);
 }
 
 QTEST_APPLESS_MAIN(ItemRecordCodecTest)

@@ -2,6 +2,7 @@
 #include "store/SettingKeys.h"
 #include "store/SettingsStore.h"
 
+#include "support/ExtensionValues.h"
 #include "support/IniFiles.h"
 
 #include <QTemporaryDir>
@@ -40,6 +41,9 @@ private slots:
     void everyDefaultConverts();
     void typedValuesSurviveARestart_data();
     void typedValuesSurviveARestart();
+    void extensionKeysReadThePercentForm_data();
+    void extensionKeysReadThePercentForm();
+    void extensionTextSurvivesARestart();
 };
 
 void SettingValuesTest::booleanFromText_data() {
@@ -180,6 +184,45 @@ void SettingValuesTest::typedValuesSurviveARestart() {
     QCOMPARE(::onDisk(fileName, row.section + u'/' + row.name), onDisk);
     const SettingsStore restarted(fileName);
     QCOMPARE(asNumber(readValue(restarted, row)), value);
+}
+
+void SettingValuesTest::extensionKeysReadThePercentForm_data() {
+    QTest::addColumn<QString>("stored"); // absent when null
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("misread");
+
+    QTest::addRow("absent: the default") << QString() << u"Thank you"_s << false;
+    QTest::addRow("the percent form") << u"a%20b%0a100%25"_s << u"a b\n100%"_s << false;
+    QTest::addRow("a malformed escape: the default") << u"%4"_s << u"Thank you"_s << true;
+}
+
+// The store keeps a value beyond the classic ones under its extension key, in the percent form.
+void SettingValuesTest::extensionKeysReadThePercentForm() {
+    QFETCH(QString, stored);
+    QFETCH(QString, text);
+    QFETCH(bool, misread);
+    QTemporaryDir dir;
+    const QString fileName = dir.filePath(u"Trevanto.ini"_s);
+    if (!stored.isNull())
+        QVERIFY(writeIniFile(fileName, "[Settings]\ntest.note=" + stored.toUtf8() + '\n'));
+    const SettingsStore store(fileName);
+    const SettingKey key = windowStateKey(extension::itemValues()[extension::Note]);
+    QCOMPARE(std::get<QString>(readValue(store, key)), text);
+    QCOMPARE(isMisread(store, key), misread);
+}
+
+void SettingValuesTest::extensionTextSurvivesARestart() {
+    QTemporaryDir dir;
+    const QString fileName = dir.filePath(u"Trevanto.ini"_s);
+    const SettingKey key = windowStateKey(extension::itemValues()[extension::Note]);
+    const QString text = u" Line 1\r\nLine 2: 100% \"Café\" "_s;
+    {
+        SettingsStore store(fileName);
+        writeValue(store, key, text);
+        QVERIFY2(store.commit(), qPrintable(store.problem()));
+    }
+    QCOMPARE(::onDisk(fileName, u"Settings/test.note"_s), u"%20Line%201%0D%0ALine%202:%20100%25%20\"Caf%C3%A9\"%20"_s);
+    QCOMPARE(std::get<QString>(readValue(SettingsStore(fileName), key)), text);
 }
 
 QTEST_GUILESS_MAIN(SettingValuesTest)

@@ -165,6 +165,10 @@ private slots:
     void cancellingChangesNothing_data();
     void cancellingChangesNothing();
 
+    void keepsOptionalLinesUntilNewOrOpen_data();
+    void keepsOptionalLinesUntilNewOrOpen();
+    void opensTheRecordBehindDamagedLines();
+
 private:
     QString path(const QString& name) const { return m_dir.filePath(name); }
     QString save(const QString& path) const { return fileCommand(*m_window, "mnuSave", QFileDialog::AcceptSave, path); }
@@ -461,6 +465,8 @@ void Form1FilesTest::refusedOpenChangesNothing_data() {
     QTest::addRow("a check box reading -1")
         << u"bad.tqf"_s << QByteArray(34, '\xA5') + "-1" + fields.sliced(34) << u"-1"_s;
     QTest::addRow("a file over 1 MiB") << u"bad.tqf"_s << QByteArray(MaxItemFileSize + 1, 'x') << u"1 MiB"_s;
+    QTest::addRow("a value of a newer Velmora") << u"newer.tqf"_s << "#price.tier=2\r\n" + fields + "\r\n"
+                                                << u"a newer Velmora wrote it"_s;
     // Opening either would freeze the window; neither is opened.
     QTest::addRow("a named pipe") << u"pipe.tqf"_s << QByteArray() << special;
     QTest::addRow("a device") << u"/dev/zero"_s << QByteArray() << special;
@@ -510,6 +516,56 @@ void Form1FilesTest::cancellingChangesNothing() {
 
     QCOMPARE(snapshot(*m_window), window);
     QCOMPARE(folderContent(m_dir.path()), folder);
+}
+
+void Form1FilesTest::keepsOptionalLinesUntilNewOrOpen_data() {
+    QTest::addColumn<QString>("between"); // what the user does between opening and saving
+    QTest::addColumn<bool>("kept");
+
+    QTest::addRow("saved again: the lines as they were") << QString() << true;
+    QTest::addRow("after opening a classic file: that file byte for byte") << u"mnuOpen"_s << false;
+    QTest::addRow("after New: none") << u"mnuNew"_s << false;
+}
+
+// Values a newer Velmora may pass over survive an older window's save of the item they came with, and only that.
+void Form1FilesTest::keepsOptionalLinesUntilNewOrOpen() {
+    QFETCH(QString, between);
+    QFETCH(bool, kept);
+    const QByteArray mug = contentOf(QStringLiteral(VELMORA_EXAMPLES_DIR "/mug.tqf"));
+    const QByteArray optional = "#x.later=1\r\n#x.earlier=a%20b\r\n";
+    writeFile(path(u"newer.tqf"_s), optional + mug);
+    writeFile(path(u"classic.tqf"_s), mug);
+
+    QCOMPARE(open(*m_window, path(u"newer.tqf"_s)), QString());
+    if (between == u"mnuOpen")
+        QCOMPARE(open(*m_window, path(u"classic.tqf"_s)), QString());
+    else if (!between.isEmpty())
+        trigger(*m_window, qPrintable(between));
+    QCOMPARE(save(path(u"saved.tqf"_s)), QString());
+
+    const QByteArray saved = contentOf(path(u"saved.tqf"_s));
+    QCOMPARE(saved.contains("#x."), kept);
+    if (between != u"mnuNew")
+        QCOMPARE(saved, (kept ? optional : QByteArray()) + mug);
+}
+
+// The window opens what it can of a damaged file, as of a short record, and says what it left out.
+void Form1FilesTest::opensTheRecordBehindDamagedLines() {
+    const QString mugFile = QStringLiteral(VELMORA_EXAMPLES_DIR "/mug.tqf");
+    const QString damaged = path(u"damaged.tqf"_s);
+    writeFile(damaged, "Dear customer,\r\n#x.later=1\r\n" + contentOf(mugFile));
+
+    DialogAnswers answers;
+    answers.answerFileName(damaged).answerMessage(QMessageBox::Ok);
+    trigger(*m_window, "mnuOpen");
+    QCOMPARE(answers.problems(), QString());
+    const QString message = answers.texts.value(0);
+    for (const QString& part : {QDir::toNativeSeparators(damaged), u"damaged"_s, u"line 1, \"Dear customer,\""_s})
+        QVERIFY2(message.contains(part), qPrintable(message));
+    QCOMPARE(heldFields(*m_window), heldForm(readItemFile(mugFile, RecordCheck::Strict).record));
+
+    QCOMPARE(save(path(u"saved.tqf"_s)), QString());
+    QCOMPARE(contentOf(path(u"saved.tqf"_s)), contentOf(mugFile));
 }
 
 QTEST_MAIN(Form1FilesTest)
