@@ -65,6 +65,8 @@ void MakeMenu::make(const Output& output) {
     m_publisher.publish(made);
     if (ofTheItem)
         m_notices.tellOfAmountsMade();
+    if (output.id == OutputId::Form || output.id == OutputId::Link)
+        m_notices.tellOfRetirement(request.items.front());
 }
 
 // The item's page is written where only the user can read it, then opened as the help page is. The code box and
