@@ -24,7 +24,7 @@ constexpr int ModulePixels = 8;
 
 QImage qrCodeImage(const QString& text, int modulePixels) {
     const velmora::QrModules code = velmora::qrCodeModules(text);
-    QImage image(code.side * modulePixels, code.side * modulePixels, QImage::Format_Mono);
+    QImage image(code.side * modulePixels, code.side * modulePixels, QImage::Format_Grayscale8);
     image.fill(Qt::white);
     QPainter painter(&image);
     for (int y = 0; y < code.side; ++y) {

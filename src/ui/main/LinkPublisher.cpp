@@ -132,7 +132,12 @@ void LinkPublisher::startClient(const QString& doing, std::function<void(Payment
                 u"PaymentLinkCredentials"_s);
         }
         m_cancelled = false;
-        m_client = new PaymentLinkClient(base.url, {clientId, found.secret}, this);
+        m_busy = true;
+        const QStringList clientFor{base.url.toString(), clientId, found.secret};
+        if (!m_client || m_clientFor != clientFor) {
+            m_client = std::make_unique<PaymentLinkClient>(base.url, ClientCredentials{clientId, found.secret});
+            m_clientFor = clientFor;
+        }
         m_cancel->show();
         run(*m_client);
     });
@@ -142,8 +147,7 @@ void LinkPublisher::finish(const QString& error, bool publishing) {
     for (QAction* command : m_commands)
         command->setEnabled(true);
     m_cancel->hide();
-    if (m_client)
-        m_client->deleteLater();
+    m_busy = false;
     if (m_cancelled && publishing)
         // A create PayPal received before the cancel may stand: publishing again finds it by the item's ID.
         m_line.post(StatusLine::PaymentLink, u"Cancelled. PayPal may have made the link already; publishing again "
@@ -157,7 +161,7 @@ void LinkPublisher::finish(const QString& error, bool publishing) {
 }
 
 void LinkPublisher::cancel() {
-    if (!m_client)
+    if (!m_busy)
         return;
     m_cancelled = true;
     m_client->cancel();

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
+#include <QStringList>
 
 #include <functional>
+#include <memory>
 
 class Form1;
 class QAction;
@@ -47,7 +48,10 @@ private:
     StatusLine& m_line;
     QList<QAction*> m_commands;
     QPushButton* m_cancel;
-    QPointer<PaymentLinkClient> m_client; // while a request is under way
+    // Kept while its credentials stay the same, so that its token serves every command until it expires.
+    std::unique_ptr<PaymentLinkClient> m_client;
+    QStringList m_clientFor; // the API base, client ID and secret it was made with
+    bool m_busy = false;
     bool m_cancelled = false;
 };
 
