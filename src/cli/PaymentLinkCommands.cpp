@@ -4,11 +4,11 @@
 #include "cli/VelmoraCli.h"
 #include "generate/QrCode.h"
 #include "generate/ShopPage.h"
+#include "model/ItemRecord.h"
 #include "paypal/Keyring.h"
 #include "paypal/PaymentLinkBody.h"
 #include "paypal/PaymentLinkClient.h"
 #include "store/ItemFile.h"
-#include "model/ItemRecord.h"
 #include "store/NativeFileName.h"
 
 #include <QDir>
@@ -98,9 +98,8 @@ Connection connectToService(const CliArguments& arguments, const MerchantSetting
         if (lookup.state != SecretState::Found)
             return {nullptr,
                     u"No client secret for the client ID \"%1\": %2; set VELMORA_CLIENT_SECRET, or save the secret "
-                    u"in Velmora's options."_s.arg(clientId, lookup.state == SecretState::Missing
-                                                                 ? u"the keyring holds none"_s
-                                                                 : lookup.problem)};
+                    u"in Velmora's options."_s.arg(
+                        clientId, lookup.state == SecretState::Missing ? u"the keyring holds none"_s : lookup.problem)};
         secret = lookup.secret;
     }
     return {std::make_unique<PaymentLinkClient>(base.url, ClientCredentials{clientId, secret}), {}};
@@ -221,9 +220,8 @@ int unpublish(const CliArguments& arguments, const MerchantSettings& settings, Q
     QList<qsizetype> fileOf;
     for (qsizetype i = 0; i < read.items.size(); ++i) {
         if (read.items[i].ItemID.isEmpty()) {
-            err << CliPrefix << u"\"%1\" has no item ID, so it has no payment link to delete."_s.arg(
-                                    named(read.files[i]))
-                << '\n';
+            err << CliPrefix
+                << u"\"%1\" has no item ID, so it has no payment link to delete."_s.arg(named(read.files[i])) << '\n';
             continue;
         }
         itemIds << read.items[i].ItemID;

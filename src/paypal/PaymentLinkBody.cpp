@@ -115,14 +115,14 @@ BuyerTexts buyerTexts(const CartItem& item, const PaymentMoney& money) {
                 continue;
             QJsonObject option{{u"label"_s, set->Values[i]}};
             if (priced) {
-                const Amount price = amountOf(set->Prices[i], u"the price of \"%1\""_s.arg(set->Values[i]), money,
-                                              true, AmountLimit, "variants.dimensions.options.unit_amount"_L1);
+                const Amount price = amountOf(set->Prices[i], u"the price of \"%1\""_s.arg(set->Values[i]), money, true,
+                                              AmountLimit, "variants.dimensions.options.unit_amount"_L1);
                 if (!price.refusal.isEmpty()) {
                     made.refusal = price.refusal;
                     return made;
                 }
                 option.insert(u"unit_amount"_s, QJsonObject{{u"currency_code"_s, money.currencyCode().toString()},
-                                                             {u"value"_s, price.value}});
+                                                            {u"value"_s, price.value}});
             }
             options.append(option);
         }
@@ -130,8 +130,8 @@ BuyerTexts buyerTexts(const CartItem& item, const PaymentMoney& money) {
             made.refusal = u"option set %1 offers no values; a payment link's option needs 1 to 10"_s.arg(number);
             return made;
         }
-        made.dimensions.append(QJsonObject{
-            {u"name"_s, set->Name}, {u"primary"_s, made.dimensions.isEmpty()}, {u"options"_s, options}});
+        made.dimensions.append(
+            QJsonObject{{u"name"_s, set->Name}, {u"primary"_s, made.dimensions.isEmpty()}, {u"options"_s, options}});
     }
     if (texts.size() > 1) {
         made.refusal = u"a payment link holds one text from the buyer, and this item asks for two (%1 and %2); "
@@ -173,9 +173,9 @@ QString unsupportedRefusal(const CartItem& item) {
     QStringList names;
     for (const AdvancedVariable& variable : readAdvancedVariables(item.Advanced).variables)
         names << variable.name;
-    return names.isEmpty() ? u"it has advanced variables, and a payment link has no field for them"_s
-                           : u"it has advanced variables (%1), and a payment link has no field for them"_s.arg(
-                                 names.join(u", "_s));
+    return names.isEmpty()
+               ? u"it has advanced variables, and a payment link has no field for them"_s
+               : u"it has advanced variables (%1), and a payment link has no field for them"_s.arg(names.join(u", "_s));
 }
 
 } // namespace
@@ -209,9 +209,10 @@ PaymentLinkBody buildPaymentLinkBody(const CartItem& item, const MerchantSetting
         return refused(refusal);
     const PaymentMoney money(settings, locale);
     if (money.currencyCode().isEmpty())
-        return refused(settings.Currency.isEmpty()
-                           ? u"a payment link needs a currency, and none is chosen"_s
-                           : u"a payment link needs a currency, and \"%1\" is none PayPal takes"_s.arg(settings.Currency));
+        return refused(
+            settings.Currency.isEmpty()
+                ? u"a payment link needs a currency, and none is chosen"_s
+                : u"a payment link needs a currency, and \"%1\" is none PayPal takes"_s.arg(settings.Currency));
 
     QJsonObject line{{u"name"_s, item.ItemName},
                      {u"product_id"_s, item.ItemID},
@@ -229,7 +230,7 @@ PaymentLinkBody buildPaymentLinkBody(const CartItem& item, const MerchantSetting
                     QJsonObject{{u"maximum"_s, maxQuantity(item.MaxQuantity).value_or(DefaultMaxQuantity)}});
     if (!item.TaxRate.isEmpty())
         line.insert(u"taxes"_s, QJsonArray{QJsonObject{{u"type"_s, u"PERCENTAGE"_s},
-                                                        {u"value"_s, *taxRateText(item.TaxRate, locale)}}});
+                                                       {u"value"_s, *taxRateText(item.TaxRate, locale)}}});
 
     // As in the form: the additional-unit charge only beside a first-unit one.
     if (!item.Shipping1.isEmpty()) {
@@ -239,8 +240,8 @@ PaymentLinkBody buildPaymentLinkBody(const CartItem& item, const MerchantSetting
             return refused(first.refusal);
         QJsonObject shipping{{u"type"_s, u"FLAT"_s}, {u"value"_s, first.value}};
         if (!item.Shipping2.isEmpty()) {
-            const Amount more = amountOf(item.Shipping2, u"the additional-unit shipping"_s, money, false,
-                                         ShippingLimit, "shipping.additional_unit_value"_L1);
+            const Amount more = amountOf(item.Shipping2, u"the additional-unit shipping"_s, money, false, ShippingLimit,
+                                         "shipping.additional_unit_value"_L1);
             if (!more.refusal.isEmpty())
                 return refused(more.refusal);
             shipping.insert(u"additional_unit_value"_s, more.value);
@@ -324,13 +325,13 @@ QJsonObject canonicalDimension(const QJsonObject& dimension) {
 }
 
 QJsonObject canonicalLine(const QJsonObject& line) {
-    QJsonObject entry{{u"name"_s, line.value(u"name")},
-                      {u"product_id"_s, line.value(u"product_id")},
-                      {u"collect_shipping_address"_s, line.value(u"collect_shipping_address").toBool(false)},
-                      {u"shipping"_s, canonicalArray(line.value(u"shipping"), canonicalShipping)},
-                      {u"customer_notes"_s, canonicalArray(line.value(u"customer_notes"), canonicalNote)},
-                      {u"dimensions"_s, canonicalArray(line.value(u"variants").toObject().value(u"dimensions"),
-                                                       canonicalDimension)}};
+    QJsonObject entry{
+        {u"name"_s, line.value(u"name")},
+        {u"product_id"_s, line.value(u"product_id")},
+        {u"collect_shipping_address"_s, line.value(u"collect_shipping_address").toBool(false)},
+        {u"shipping"_s, canonicalArray(line.value(u"shipping"), canonicalShipping)},
+        {u"customer_notes"_s, canonicalArray(line.value(u"customer_notes"), canonicalNote)},
+        {u"dimensions"_s, canonicalArray(line.value(u"variants").toObject().value(u"dimensions"), canonicalDimension)}};
     if (line.contains(u"unit_amount"))
         entry.insert(u"unit_amount"_s, canonicalMoney(line.value(u"unit_amount").toObject()));
     if (line.contains(u"adjustable_quantity"))

@@ -21,8 +21,9 @@ QString paymentLinkKindRefusal(const CartItem& item);
 
 // The payment link of one item: its name, ID, price (or its options' prices) and shipping, whether a shipping
 // address is asked for, the buyer's note, the drop-down option sets, the buyer's quantity and a tax rate. Handling,
-// weight and advanced variables have no place in a link, and an item with any is refused. Every limit the payment service sets is checked here, so that
-// nothing is sent for an item it would refuse. The locale is the one the money texts were typed in.
+// weight and advanced variables have no place in a link, and an item with any is refused. Every limit the payment
+// service sets is checked here, so that nothing is sent for an item it would refuse. The locale is the one the money
+// texts were typed in.
 PaymentLinkBody buildPaymentLinkBody(const CartItem& item, const MerchantSettings& settings,
                                      const QLocale& locale = QLocale());
 
