@@ -58,15 +58,17 @@ int refuse(QTextStream& err, const QStringList& errors) {
     return CliExit::Refused;
 }
 
-// Runs the event loop until the operation started calls the function it is given.
+// Runs the event loop until the operation started calls the function it is given (by reference: the operation's
+// callbacks keep referring to it).
 template <typename Start> void waitFor(Start start) {
     QEventLoop loop;
-    bool finished = false;
-    start([&] {
-        finished = true;
+    bool done = false;
+    const auto finished = [&] {
+        done = true;
         loop.quit();
-    });
-    if (!finished)
+    };
+    start(finished);
+    if (!done)
         loop.exec();
 }
 
@@ -89,7 +91,7 @@ Connection connectToService(const CliArguments& arguments, const MerchantSetting
     if (secret.isEmpty()) {
         SecretLookup lookup;
         QObject context;
-        waitFor([&](auto finished) {
+        waitFor([&](const auto& finished) {
             readClientSecret(clientId, &context, [&](const SecretLookup& found) {
                 lookup = found;
                 finished();
@@ -159,7 +161,7 @@ int publish(const CliArguments& arguments, const MerchantSettings& settings, QTe
     qsizetype printed = 0;
     Progress progress(err, bodies.size());
     progress.show(0);
-    waitFor([&](auto finished) {
+    waitFor([&](const auto& finished) {
         connection.client->publish(
             bodies,
             [&](const PublishResult& result) {
@@ -193,7 +195,7 @@ int publish(const CliArguments& arguments, const MerchantSettings& settings, QTe
 
 int unpublishById(PaymentLinkClient& client, const QString& id, QTextStream& out, QTextStream& err) {
     QString problem;
-    waitFor([&](auto finished) {
+    waitFor([&](const auto& finished) {
         client.deleteLink(id, [&](const QString& error) {
             problem = error;
             finished();
@@ -233,7 +235,7 @@ int unpublish(const CliArguments& arguments, const MerchantSettings& settings, Q
         for (; printed < file; ++printed)
             out << '\n';
     };
-    waitFor([&](auto finished) {
+    waitFor([&](const auto& finished) {
         connection.client->unpublish(
             itemIds,
             [&](const UnpublishResult& result) {
@@ -261,7 +263,7 @@ int unpublish(const CliArguments& arguments, const MerchantSettings& settings, Q
 
 LinkListing listAll(PaymentLinkClient& client) {
     LinkListing listing;
-    waitFor([&](auto finished) {
+    waitFor([&](const auto& finished) {
         client.listLinks([&](const LinkListing& found) {
             listing = found;
             finished();
