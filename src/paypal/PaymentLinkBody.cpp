@@ -1,6 +1,8 @@
 #include "paypal/PaymentLinkBody.h"
 
 #include "generate/PaymentMoney.h"
+#include "model/AdvancedVariables.h"
+#include "model/OrderDetails.h"
 
 #include <QJsonArray>
 #include <QUrl>
@@ -21,6 +23,8 @@ constexpr int ShippingLimit = 20;
 constexpr int NoteLabelLimit = 127;
 constexpr int DimensionNameLimit = 64;
 constexpr int ReturnUrlLimit = 1024;
+// The quantity picker's largest choice when the item names none.
+constexpr int DefaultMaxQuantity = 10;
 
 qsizetype characters(QStringView text) {
     return text.toUcs4().size();
@@ -85,8 +89,9 @@ struct BuyerTexts {
 };
 
 // The note, or a text-box option set while the note is off, becomes the link's one text from the buyer; the
-// drop-down sets become its variants, the first one primary. No variant carries a price of its own.
-BuyerTexts buyerTexts(const CartItem& item) {
+// drop-down sets become its variants, the first one primary. Where set 1's values set the price, each carries its
+// own and the set is the primary one, as only a primary dimension's options may be priced.
+BuyerTexts buyerTexts(const CartItem& item, const PaymentMoney& money) {
     struct Text {
         QString label, what, name;
     };
@@ -103,17 +108,30 @@ BuyerTexts buyerTexts(const CartItem& item) {
                                      "variants.dimensions.name"_L1);
         if (!made.refusal.isEmpty())
             return made;
+        const bool priced = number == 1 && hasPricedOptions(item);
         QJsonArray options;
-        for (const QString& value : set->Values) {
-            if (!value.isEmpty())
-                options.append(QJsonObject{{u"label"_s, value}});
+        for (std::size_t i = 0; i < set->Values.size(); ++i) {
+            if (set->Values[i].isEmpty())
+                continue;
+            QJsonObject option{{u"label"_s, set->Values[i]}};
+            if (priced) {
+                const Amount price = amountOf(set->Prices[i], u"the price of \"%1\""_s.arg(set->Values[i]), money, true,
+                                              AmountLimit, "variants.dimensions.options.unit_amount"_L1);
+                if (!price.refusal.isEmpty()) {
+                    made.refusal = price.refusal;
+                    return made;
+                }
+                option.insert(u"unit_amount"_s, QJsonObject{{u"currency_code"_s, money.currencyCode().toString()},
+                                                            {u"value"_s, price.value}});
+            }
+            options.append(option);
         }
         if (options.isEmpty()) {
             made.refusal = u"option set %1 offers no values; a payment link's option needs 1 to 10"_s.arg(number);
             return made;
         }
-        made.dimensions.append(QJsonObject{
-            {u"name"_s, set->Name}, {u"primary"_s, made.dimensions.isEmpty()}, {u"options"_s, options}});
+        made.dimensions.append(
+            QJsonObject{{u"name"_s, set->Name}, {u"primary"_s, made.dimensions.isEmpty()}, {u"options"_s, options}});
     }
     if (texts.size() > 1) {
         made.refusal = u"a payment link holds one text from the buyer, and this item asks for two (%1 and %2); "
@@ -144,9 +162,44 @@ PaymentLinkBody refused(QString reason) {
     return {{}, std::move(reason)};
 }
 
+// What a payment link has no field for. Silently leaving a charge out would sell the item for less than the form.
+QString unsupportedRefusal(const CartItem& item) {
+    if (!item.Handling.isEmpty())
+        return u"it has a handling charge, and a payment link has no field for one"_s;
+    if (!item.Weight.isEmpty())
+        return u"it has a weight, and a payment link has no field for one"_s;
+    if (item.Advanced.trimmed().isEmpty())
+        return {};
+    QStringList names;
+    for (const AdvancedVariable& variable : readAdvancedVariables(item.Advanced).variables)
+        names << variable.name;
+    return names.isEmpty()
+               ? u"it has advanced variables, and a payment link has no field for them"_s
+               : u"it has advanced variables (%1), and a payment link has no field for them"_s.arg(names.join(u", "_s));
+}
+
 } // namespace
 
+QString paymentLinkKindRefusal(const CartItem& item) {
+    switch (item.Kind) {
+    case ButtonKind::Donate:
+        return u"it is a donation, and a payment link is a Buy Now page; make a Donate form for it instead"_s;
+    case ButtonKind::Subscribe:
+        return u"it is a subscription, and a payment link is a Buy Now page; make a Subscribe form for it instead"_s;
+    case ButtonKind::Cart:
+    case ButtonKind::BuyNow:
+        break;
+    }
+    return {};
+}
+
 PaymentLinkBody buildPaymentLinkBody(const CartItem& item, const MerchantSettings& settings, const QLocale& locale) {
+    if (QString refusal = paymentLinkKindRefusal(item); !refusal.isEmpty())
+        return refused(refusal);
+    if (QString refusal = unsupportedRefusal(item); !refusal.isEmpty())
+        return refused(refusal);
+    if (const QStringList problems = orderDetailProblems(item, locale); !problems.isEmpty())
+        return refused(problems.join(u"; "_s));
     if (item.ItemID.isEmpty())
         return refused(u"it has no item ID, and its payment link is found again by that ID"_s);
     if (QString refusal = lengthRefusal(u"the item ID"_s, item.ItemID, ProductIdLimit, "product_id"_L1);
@@ -156,18 +209,28 @@ PaymentLinkBody buildPaymentLinkBody(const CartItem& item, const MerchantSetting
         return refused(refusal);
     const PaymentMoney money(settings, locale);
     if (money.currencyCode().isEmpty())
-        return refused(settings.Currency.isEmpty()
-                           ? u"a payment link needs a currency, and none is chosen"_s
-                           : u"a payment link needs a currency, and \"%1\" is none PayPal takes"_s.arg(settings.Currency));
+        return refused(
+            settings.Currency.isEmpty()
+                ? u"a payment link needs a currency, and none is chosen"_s
+                : u"a payment link needs a currency, and \"%1\" is none PayPal takes"_s.arg(settings.Currency));
 
-    const Amount price = amountOf(item.Price, u"the price"_s, money, true, AmountLimit, "unit_amount.value"_L1);
-    if (!price.refusal.isEmpty())
-        return refused(price.refusal);
     QJsonObject line{{u"name"_s, item.ItemName},
                      {u"product_id"_s, item.ItemID},
-                     {u"unit_amount"_s,
-                      QJsonObject{{u"currency_code"_s, money.currencyCode().toString()}, {u"value"_s, price.value}}},
                      {u"collect_shipping_address"_s, item.ShippingAddress != 0}};
+    // Priced options carry the price; the service refuses an item price beside them.
+    if (!hasPricedOptions(item)) {
+        const Amount price = amountOf(item.Price, u"the price"_s, money, true, AmountLimit, "unit_amount.value"_L1);
+        if (!price.refusal.isEmpty())
+            return refused(price.refusal);
+        line.insert(u"unit_amount"_s,
+                    QJsonObject{{u"currency_code"_s, money.currencyCode().toString()}, {u"value"_s, price.value}});
+    }
+    if (item.BuyerQuantity == 1)
+        line.insert(u"adjustable_quantity"_s,
+                    QJsonObject{{u"maximum"_s, maxQuantity(item.MaxQuantity).value_or(DefaultMaxQuantity)}});
+    if (!item.TaxRate.isEmpty())
+        line.insert(u"taxes"_s, QJsonArray{QJsonObject{{u"type"_s, u"PERCENTAGE"_s},
+                                                       {u"value"_s, *taxRateText(item.TaxRate, locale)}}});
 
     // As in the form: the additional-unit charge only beside a first-unit one.
     if (!item.Shipping1.isEmpty()) {
@@ -177,8 +240,8 @@ PaymentLinkBody buildPaymentLinkBody(const CartItem& item, const MerchantSetting
             return refused(first.refusal);
         QJsonObject shipping{{u"type"_s, u"FLAT"_s}, {u"value"_s, first.value}};
         if (!item.Shipping2.isEmpty()) {
-            const Amount more = amountOf(item.Shipping2, u"the additional-unit shipping"_s, money, false,
-                                         ShippingLimit, "shipping.additional_unit_value"_L1);
+            const Amount more = amountOf(item.Shipping2, u"the additional-unit shipping"_s, money, false, ShippingLimit,
+                                         "shipping.additional_unit_value"_L1);
             if (!more.refusal.isEmpty())
                 return refused(more.refusal);
             shipping.insert(u"additional_unit_value"_s, more.value);
@@ -186,7 +249,7 @@ PaymentLinkBody buildPaymentLinkBody(const CartItem& item, const MerchantSetting
         line.insert(u"shipping"_s, QJsonArray{shipping});
     }
 
-    const BuyerTexts texts = buyerTexts(item);
+    const BuyerTexts texts = buyerTexts(item, money);
     if (!texts.refusal.isEmpty())
         return refused(texts.refusal);
     if (!texts.notes.isEmpty())
@@ -240,6 +303,10 @@ QJsonObject canonicalShipping(const QJsonObject& shipping) {
     return entry;
 }
 
+QJsonObject canonicalTax(const QJsonObject& tax) {
+    return {{u"type"_s, tax.value(u"type")}, {u"value"_s, canonicalAmount(tax.value(u"value"))}};
+}
+
 QJsonObject canonicalNote(const QJsonObject& note) {
     return {{u"label"_s, note.value(u"label")}, {u"required"_s, note.value(u"required").toBool(false)}};
 }
@@ -258,15 +325,18 @@ QJsonObject canonicalDimension(const QJsonObject& dimension) {
 }
 
 QJsonObject canonicalLine(const QJsonObject& line) {
-    QJsonObject entry{{u"name"_s, line.value(u"name")},
-                      {u"product_id"_s, line.value(u"product_id")},
-                      {u"collect_shipping_address"_s, line.value(u"collect_shipping_address").toBool(false)},
-                      {u"shipping"_s, canonicalArray(line.value(u"shipping"), canonicalShipping)},
-                      {u"customer_notes"_s, canonicalArray(line.value(u"customer_notes"), canonicalNote)},
-                      {u"dimensions"_s, canonicalArray(line.value(u"variants").toObject().value(u"dimensions"),
-                                                       canonicalDimension)}};
+    QJsonObject entry{
+        {u"name"_s, line.value(u"name")},
+        {u"product_id"_s, line.value(u"product_id")},
+        {u"collect_shipping_address"_s, line.value(u"collect_shipping_address").toBool(false)},
+        {u"shipping"_s, canonicalArray(line.value(u"shipping"), canonicalShipping)},
+        {u"customer_notes"_s, canonicalArray(line.value(u"customer_notes"), canonicalNote)},
+        {u"dimensions"_s, canonicalArray(line.value(u"variants").toObject().value(u"dimensions"), canonicalDimension)}};
     if (line.contains(u"unit_amount"))
         entry.insert(u"unit_amount"_s, canonicalMoney(line.value(u"unit_amount").toObject()));
+    if (line.contains(u"adjustable_quantity"))
+        entry.insert(u"adjustable_quantity"_s, line.value(u"adjustable_quantity").toObject().value(u"maximum"));
+    entry.insert(u"taxes"_s, canonicalArray(line.value(u"taxes"), canonicalTax));
     return entry;
 }
 

@@ -39,7 +39,7 @@ QString heldByMany(const QString& itemId, const QList<PaymentLink>& links) {
         ids << link.id;
     return u"%1 payment links have the item ID \"%2\" (%3), and Velmora cannot tell which is the item's; nothing "
            u"was changed. Remove all but one"_s.arg(links.size())
-        .arg(itemId, ids.join(u", "));
+               .arg(itemId, ids.join(u", "));
 }
 
 } // namespace
@@ -152,8 +152,8 @@ void PaymentLinkClient::publishNext(const BatchPointer& batch) {
 
 // The request id stays with the create through its retries, so that the service makes one link of them.
 void PaymentLinkClient::create(const BatchPointer& batch, const QJsonObject& body, const ItemDone& done) {
-    const ServiceCall call{"POST", QLatin1StringView(ResourcesPath), {}, body,
-                           QUuid::createUuid().toString(QUuid::WithoutBraces), true};
+    const ServiceCall call{
+        "POST", QLatin1StringView(ResourcesPath), {}, body, QUuid::createUuid().toString(QUuid::WithoutBraces), true};
     m_transport->send(call, [this, batch, itemId = itemIdOf(body), done](const ServiceReply& reply) {
         createAnswered(batch, itemId, done, reply);
     });
@@ -165,8 +165,9 @@ void PaymentLinkClient::createAnswered(const BatchPointer& batch, const QString&
     if (reply.ok()) {
         const PaymentLink link = readPaymentLink(reply.json);
         if (link.address.isEmpty())
-            return done({.error = u"PayPal made the payment link %1 for the item \"%2\" but did not say its address"_s
-                                      .arg(link.id, itemId)});
+            return done(
+                {.error = u"PayPal made the payment link %1 for the item \"%2\" but did not say its address"_s.arg(
+                     link.id, itemId)});
         batch->account << link;
         return done({.link = link, .how = Published::Created});
     }
@@ -194,9 +195,9 @@ void PaymentLinkClient::replace(const BatchPointer& batch, const QJsonObject& bo
                                 const ItemDone& done) {
     m_transport->send({"PUT", resourcePath(link.id), {}, body}, [batch, link, body, done](const ServiceReply& reply) {
         if (!reply.ok())
-            return done({.error = failure(u"Couldn't update the payment link %1 of the item \"%2\""_s.arg(
-                                              link.id, itemIdOf(body)),
-                                          reply)});
+            return done(
+                {.error = failure(
+                     u"Couldn't update the payment link %1 of the item \"%2\""_s.arg(link.id, itemIdOf(body)), reply)});
         // Mostly 204 without a body; where the service answers with the link, that is what it holds now.
         QJsonObject resource = link.resource;
         for (auto field = body.begin(); field != body.end(); ++field)

@@ -26,8 +26,8 @@ struct PublishResult {
 };
 
 struct UnpublishResult {
-    qsizetype index = 0;    // of the item ID, in the order given
-    QString removedId{};    // the link deleted; empty when no link had the item's ID
+    qsizetype index = 0; // of the item ID, in the order given
+    QString removedId{}; // the link deleted; empty when no link had the item's ID
     QString error{};
 };
 

@@ -36,8 +36,8 @@ struct ServiceTimings {
     std::chrono::milliseconds retryAfterSecond{1000};
     std::chrono::milliseconds longestRetryAfter{60'000};
     // Before the first, second and third retry.
-    std::array<std::chrono::milliseconds, 3> backoff{{std::chrono::milliseconds(1000), std::chrono::milliseconds(2000),
-                                                      std::chrono::milliseconds(4000)}};
+    std::array<std::chrono::milliseconds, 3> backoff{
+        {std::chrono::milliseconds(1000), std::chrono::milliseconds(2000), std::chrono::milliseconds(4000)}};
 };
 
 // The defaults, each multiplied by VELMORA_PAYPAL_TIME_SCALE where a test sets it (a number above 0, at most 100).

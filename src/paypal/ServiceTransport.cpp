@@ -134,7 +134,8 @@ void ServiceTransport::attemptFinished(const CallPointer& call, QNetworkReply* r
         return; // cancelled
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const QByteArray body = reply->isOpen() ? reply->readAll() : QByteArray();
-    ServiceReply answer{.status = status, .json = QJsonDocument::fromJson(body).object(), .retried = call->mayHaveArrived};
+    ServiceReply answer{
+        .status = status, .json = QJsonDocument::fromJson(body).object(), .retried = call->mayHaveArrived};
 
     // A connection that broke in the middle of an answer leaves its status behind; the answer is lost all the same.
     const QNetworkReply::NetworkError error = reply->error();

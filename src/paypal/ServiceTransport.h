@@ -30,9 +30,9 @@ struct ServiceCall {
 };
 
 struct ServiceReply {
-    int status = 0;   // HTTP's; 0 when no answer came
-    QJsonObject json{}; // the answer, where it is a JSON object
-    QString error{};    // why the call failed, for a person; empty when it succeeded
+    int status = 0;       // HTTP's; 0 when no answer came
+    QJsonObject json{};   // the answer, where it is a JSON object
+    QString error{};      // why the call failed, for a person; empty when it succeeded
     bool lost = false;    // no answer came, though the request may have been carried out
     bool retried = false; // an earlier attempt of the request may have been carried out
     bool cancelled = false;

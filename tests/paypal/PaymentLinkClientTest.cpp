@@ -1,5 +1,5 @@
-#include "paypal/PaymentLinkBody.h"
 #include "paypal/PaymentLinkClient.h"
+#include "paypal/PaymentLinkBody.h"
 
 #include "support/PaymentLinksStandIn.h"
 
@@ -38,14 +38,6 @@ QJsonObject mugAsWrittenBack() {
     lines.replace(0, line);
     body.insert(u"line_items"_s, lines);
     return body;
-}
-
-// --seed with these links held at the start.
-QStringList holding(const QList<QJsonObject>& bodies) {
-    QJsonArray seeds;
-    for (const QJsonObject& body : bodies)
-        seeds << body;
-    return {u"--seed"_s, QString::fromUtf8(QJsonDocument(seeds).toJson(QJsonDocument::Compact))};
 }
 
 QString publishedText(Published how) {
@@ -133,22 +125,25 @@ void PaymentLinkClientTest::talksAsACarefulClient_data() {
     QTest::addRow("one token for a batch, the address from the create's links")
         << QStringList{} << u"publish two"_s << made << QStringList{u"token"_s, u"list"_s, u"create"_s, u"create"_s}
         << 2;
-    QTest::addRow("a changed item is replaced") << holding({bodyOf(u"Mug"_s, u"M-1"_s, u"10"_s)}) << u"publish"_s
-                                                << u"updated https://www.sandbox.paypal.com/ncp/payment/PLB-"_s
-                                                << QStringList{u"token"_s, u"list"_s, u"replace"_s} << 1;
+    QTest::addRow("a changed item is replaced")
+        << PaymentLinksStandIn::holding({bodyOf(u"Mug"_s, u"M-1"_s, u"10"_s)}) << u"publish"_s
+        << u"updated https://www.sandbox.paypal.com/ncp/payment/PLB-"_s
+        << QStringList{u"token"_s, u"list"_s, u"replace"_s} << 1;
     QTest::addRow("a replacement answered with the link")
-        << holding({Cap, bodyOf(u"Mug"_s, u"M-1"_s, u"10"_s)}) + QStringList{u"--put-status"_s, u"200"_s}
+        << PaymentLinksStandIn::holding({Cap, bodyOf(u"Mug"_s, u"M-1"_s, u"10"_s)}) +
+               QStringList{u"--put-status"_s, u"200"_s}
         << u"publish"_s << u"updated https://www.sandbox.paypal.com/ncp/payment/PLB-"_s
         << QStringList{u"token"_s, u"list"_s, u"replace"_s} << 2;
     QTest::addRow("an item as the link holds it is left alone")
-        << holding({mugAsWrittenBack()}) << u"publish"_s << u"unchanged"_s << QStringList{u"token"_s, u"list"_s}
-        << 1;
+        << PaymentLinksStandIn::holding({mugAsWrittenBack()}) << u"publish"_s << u"unchanged"_s
+        << QStringList{u"token"_s, u"list"_s} << 1;
     QTest::addRow("two links with the item's ID: both named, nothing changed")
-        << holding({Mug, Mug}) << u"publish"_s << u"2 payment links have the item ID \"M-1\" (PLB-"_s
-        << QStringList{u"token"_s, u"list"_s} << 2;
-    QTest::addRow("all pages listed")
-        << holding({Mug, Cap, Mug, Cap, Mug}) + QStringList{u"--page-limit"_s, u"2"_s} << u"list"_s << u"5 links"_s
-        << QStringList{u"token"_s, u"list"_s, u"list"_s, u"list"_s} << 5;
+        << PaymentLinksStandIn::holding({Mug, Mug}) << u"publish"_s
+        << u"2 payment links have the item ID \"M-1\" (PLB-"_s << QStringList{u"token"_s, u"list"_s} << 2;
+    QTest::addRow("all pages listed") << PaymentLinksStandIn::holding({Mug, Cap, Mug, Cap, Mug}) +
+                                             QStringList{u"--page-limit"_s, u"2"_s}
+                                      << u"list"_s << u"5 links"_s
+                                      << QStringList{u"token"_s, u"list"_s, u"list"_s, u"list"_s} << 5;
 
     QTest::addRow("an expired token: one fresh token, one retry")
         << QStringList{u"--fault"_s, u"list=expired"_s} << u"publish"_s << made
@@ -158,18 +153,17 @@ void PaymentLinkClientTest::talksAsACarefulClient_data() {
         << QStringList{u"token"_s, u"list!expired"_s, u"token"_s, u"list!expired"_s} << 0;
     QTest::addRow("credentials refused")
         << QStringList{u"--secret"_s, u"other"_s} << u"test"_s
-        << u"PayPal gave no access token for the client ID \"test-client\": invalid_client"_s
-        << QStringList{u"token"_s} << 0;
+        << u"PayPal gave no access token for the client ID \"test-client\": invalid_client"_s << QStringList{u"token"_s}
+        << 0;
     QTest::addRow("429 waits for Retry-After") << QStringList{u"--fault"_s, u"create=429"_s} << u"publish"_s << made
-                                               << QStringList{u"token"_s, u"list"_s, u"create!429"_s, u"create"_s}
-                                               << 1;
+                                               << QStringList{u"token"_s, u"list"_s, u"create!429"_s, u"create"_s} << 1;
     QTest::addRow("500 three times, then done")
         << QStringList{u"--fault"_s, u"token=500x3"_s} << u"test"_s << u"tested"_s
         << QStringList{u"token!500"_s, u"token!500"_s, u"token!500"_s, u"token"_s, u"list"_s} << 0;
     QTest::addRow("500 four times: its name, debug_id and the tries")
-        << QStringList{u"--fault"_s, u"replace=500x4"_s} + holding({Cap, bodyOf(u"Mug"_s, u"M-1"_s, u"10"_s)})
-        << u"publish"_s
-        << u"Couldn't update the payment link PLB-"_s
+        << QStringList{u"--fault"_s, u"replace=500x4"_s} +
+               PaymentLinksStandIn::holding({Cap, bodyOf(u"Mug"_s, u"M-1"_s, u"10"_s)})
+        << u"publish"_s << u"Couldn't update the payment link PLB-"_s
         << QStringList{u"token"_s, u"list"_s, u"replace!500"_s, u"replace!500"_s, u"replace!500"_s, u"replace!500"_s}
         << 2;
     QTest::addRow("403: the feature to enable")
@@ -187,13 +181,13 @@ void PaymentLinkClientTest::talksAsACarefulClient_data() {
         << QStringList{u"--fault"_s, u"create=lost"_s} << u"publish"_s << made
         << QStringList{u"token"_s, u"list"_s, u"create!lost"_s, u"list"_s} << 1;
     QTest::addRow("a lost answer to a delete, then 404: done")
-        << QStringList{u"--fault"_s, u"delete=lost"_s} + holding({Mug}) << u"unpublish"_s << u"removed"_s
-        << QStringList{u"token"_s, u"list"_s, u"delete!lost"_s, u"delete"_s} << 0;
-    QTest::addRow("404 on a first delete") << QStringList{} << u"delete"_s
-                                           << u"Couldn't delete the payment link PLB-NONE: RESOURCE_NOT_FOUND"_s
-                                           << QStringList{u"token"_s, u"delete"_s} << 0;
-    QTest::addRow("no link to unpublish") << QStringList{} << u"unpublish"_s << u"none"_s
-                                          << QStringList{u"token"_s, u"list"_s} << 0;
+        << QStringList{u"--fault"_s, u"delete=lost"_s} + PaymentLinksStandIn::holding({Mug}) << u"unpublish"_s
+        << u"removed"_s << QStringList{u"token"_s, u"list"_s, u"delete!lost"_s, u"delete"_s} << 0;
+    QTest::addRow("404 on a first delete")
+        << QStringList{} << u"delete"_s << u"Couldn't delete the payment link PLB-NONE: RESOURCE_NOT_FOUND"_s
+        << QStringList{u"token"_s, u"delete"_s} << 0;
+    QTest::addRow("no link to unpublish")
+        << QStringList{} << u"unpublish"_s << u"none"_s << QStringList{u"token"_s, u"list"_s} << 0;
 }
 
 void PaymentLinkClientTest::talksAsACarefulClient() {
@@ -222,8 +216,8 @@ void PaymentLinkClientTest::cancelEndsAWait() {
     QStringList said;
     {
         PaymentLinkClient client(QUrl(service.base()), {u"test-client"_s, u"test-secret"_s});
-        client.publish({Mug}, [&](const PublishResult&) { said << u"published"_s; },
-                       [&](const QString& error) { said << error; });
+        client.publish(
+            {Mug}, [&](const PublishResult&) { said << u"published"_s; }, [&](const QString& error) { said << error; });
         client.cancel();
         QCOMPARE(said, QStringList{u"Cancelled."_s});
     }

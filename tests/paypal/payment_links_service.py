@@ -65,6 +65,8 @@ def variant_problems(variants):
             continue
         for j, option in enumerate(options):
             problems += text_problems(f"{path}.options[{j}].label", option.get("label"), 127)
+            if "unit_amount" in option:
+                problems += money_problems(f"{path}.options[{j}].unit_amount", option["unit_amount"])
             if "unit_amount" in option and not dimension.get("primary"):
                 problems.append(f"{path}.options[{j}]: a price outside the primary dimension")
     if sum(1 for d in dimensions if d.get("primary") is True) > 1:
@@ -76,10 +78,24 @@ def line_item_problems(item):
     problems = [f"line_items[0].{k}: unknown" for k in set(item) - LINE_ITEM_FIELDS]
     problems += text_problems("name", item.get("name"), 127)
     problems += text_problems("product_id", item.get("product_id"), 50, required=False)
+    priced = any("unit_amount" in o for d in (item.get("variants") or {}).get("dimensions", [])
+                 for o in d.get("options", []))
     if "unit_amount" in item:
         problems += money_problems("unit_amount", item["unit_amount"])
-    elif "variants" not in item:
+        if priced:
+            problems.append("unit_amount: beside priced options")
+    elif not priced:
         problems.append("unit_amount: missing")
+    taxes = item.get("taxes", [])
+    if not isinstance(taxes, list) or len(taxes) > 1 or any(
+            t.get("type") != "PERCENTAGE" or set(t) - {"name", "type", "value"}
+            or not re.fullmatch(r"[0-9]+(\.[0-9]+)?", str(t.get("value")))
+            or len(t.get("value")) > 20 for t in taxes):
+        problems.append("taxes: not one {type PERCENTAGE, value}")
+    if "adjustable_quantity" in item:
+        maximum = (item["adjustable_quantity"] or {}).get("maximum")
+        if set(item["adjustable_quantity"]) != {"maximum"} or type(maximum) is not int or not 1 <= maximum <= 100:
+            problems.append("adjustable_quantity: not {maximum 1 to 100}")
     shipping = item.get("shipping", [])
     if not isinstance(shipping, list) or len(shipping) > 1:
         problems.append("shipping: more than one entry")

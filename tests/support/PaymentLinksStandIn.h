@@ -36,6 +36,14 @@ public:
         return QJsonDocument::fromJson(m_process.readAllStandardOutput()).object();
     }
 
+    // Its arguments for holding these links (request bodies) at the start.
+    static QStringList holding(const QList<QJsonObject>& bodies) {
+        QJsonArray seeds;
+        for (const QJsonObject& body : bodies)
+            seeds << body;
+        return {QStringLiteral("--seed"), QString::fromUtf8(QJsonDocument(seeds).toJson(QJsonDocument::Compact))};
+    }
+
     static QStringList texts(const QJsonValue& array) {
         QStringList list;
         for (const QJsonValue& value : array.toArray())
