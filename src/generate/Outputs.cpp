@@ -53,7 +53,7 @@ using enum OutputTakes;
 using enum MadeBy;
 
 // clang-format off
-const std::array<Output, 9> table{{
+const std::array<Output, 11> table{{
     {Form, EachItem, "form"_L1, "a form"_L1,
      "for each item file in the order given, its complete \"Add to cart\" button form, one line per item"_L1,
      "mnuMakeForm"_L1, "&Button / Form"_L1, "Ctrl+B"_L1, "cmdMakeForm"_L1, 0, false, nullptr, paymentProblems, makeForm, Velmora},
@@ -77,7 +77,7 @@ const std::array<Output, 9> table{{
     {Publish, EachItem, "publish"_L1, "a payment link"_L1,
      "publishes each item file in the order given as a PayPal payment link (made, or the one with its item ID "
      "updated) and prints the link, one line per item, an empty one where PayPal refused it"_L1,
-     {}, {}, {}, {}, 0, false, nullptr, nullptr, nullptr, PaymentLinks},
+     "mnuPublishLink"_L1, "&Publish as Payment Link"_L1, {}, {}, 3, false, nullptr, nullptr, nullptr, PaymentLinks},
     {Unpublish, EachItem, "unpublish"_L1, "a payment link's removal"_L1,
      "deletes the payment link of each item file's item ID, and prints the id of each link deleted, one line per "
      "item; --id ID deletes the link with that id instead"_L1,
@@ -85,6 +85,10 @@ const std::array<Output, 9> table{{
     {Links, Settings, "links"_L1, "a list of payment links"_L1,
      "the account's payment links, one a line: id, product ID, name and link, separated by tabs"_L1,
      {}, {}, {}, {}, 0, false, nullptr, nullptr, nullptr, PaymentLinks},
+    {LinkQrCode, EachItem, {}, "a payment link's QR code"_L1, {},
+     "mnuLinkQrCode"_L1, "Payment Link &QR Code..."_L1, {}, {}, 3, false, nullptr, nullptr, nullptr, PaymentLinks},
+    {LinkButton, EachItem, {}, "a payment link's button"_L1, {},
+     "mnuLinkButton"_L1, "Payment Link Bu&tton"_L1, {}, {}, 3, false, nullptr, nullptr, nullptr, PaymentLinks},
 }};
 // clang-format on
 

@@ -13,7 +13,19 @@ namespace velmora {
 
 // Everything Velmora makes, once: the window's Make menu and buttons, and velmora-cli's verbs, its help and its
 // refusals, come from this table.
-enum class OutputId { Form, Link, ViewCartForm, ViewCartLink, Preview, Page, Publish, Unpublish, Links };
+enum class OutputId {
+    Form,
+    Link,
+    ViewCartForm,
+    ViewCartLink,
+    Preview,
+    Page,
+    Publish,
+    Unpublish,
+    Links,
+    LinkQrCode,
+    LinkButton
+};
 
 // Who makes an output: Velmora itself from the item, or PayPal's payment-links service, which velmora-cli asks.
 enum class MadeBy { Velmora, PaymentLinks };

@@ -1,5 +1,6 @@
 #include "ui/main/LinkPublisher.h"
 
+#include "generate/Outputs.h"
 #include "generate/PaymentLinkButton.h"
 #include "paypal/PaymentLinkBody.h"
 #include "paypal/PaymentLinkClient.h"
@@ -27,21 +28,24 @@ LinkPublisher::LinkPublisher(const BuiltControls& built, Form1& window, const Me
       m_cancel(new QPushButton(u"Cancel"_s, &window)) {
     auto& menu = built.get<QMenu>(u"mnuMake"_s);
     menu.addSeparator();
-    const std::pair<const char*, void (LinkPublisher::*)()> commands[] = {
-        {"&Publish as Payment Link", &LinkPublisher::publish},
-        {"Payment Link &QR Code...", &LinkPublisher::showQrCode},
-        {"Payment Link Bu&tton", &LinkPublisher::writeButton},
+    const std::pair<OutputId, void (LinkPublisher::*)()> handlers[] = {
+        {OutputId::Publish, &LinkPublisher::publish},
+        {OutputId::LinkQrCode, &LinkPublisher::showQrCode},
+        {OutputId::LinkButton, &LinkPublisher::writeButton},
     };
-    const char* names[] = {"mnuPublishLink", "mnuLinkQrCode", "mnuLinkButton"};
-    for (std::size_t i = 0; i < std::size(commands); ++i) {
-        QAction* action = menu.addAction(QString::fromUtf8(commands[i].first));
-        action->setObjectName(QLatin1StringView(names[i]));
-        onCommand(*action, this, [this, handler = commands[i].second] { (this->*handler)(); });
+    for (const auto& [id, handler] : handlers) {
+        const Output& made = output(id);
+        QAction* action = menu.addAction(made.caption);
+        action->setObjectName(made.menuCommand);
+        onCommand(*action, this, [this, handler] { (this->*handler)(); });
         m_commands << action;
     }
     m_cancel->setObjectName(u"cmdCancelPublish"_s);
     m_cancel->setToolTip(u"Stops asking PayPal"_s);
     m_cancel->hide();
+    // No taller than the line, so that the window laid out around the bar keeps its client whole.
+    m_cancel->setFlat(true);
+    m_cancel->setMaximumHeight(line.sizeHint().height());
     window.statusBar()->addPermanentWidget(m_cancel);
     connect(m_cancel, &QPushButton::clicked, this, &LinkPublisher::cancel);
 }

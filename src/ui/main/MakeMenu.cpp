@@ -23,7 +23,8 @@ MakeMenu::MakeMenu(const BuiltControls& built, Form1& window, const MerchantSett
     auto& menu = built.get<QMenu>(u"mnuMake"_s);
     const Output* previous = nullptr;
     for (const Output& output : outputs()) {
-        if (output.menuCommand.isEmpty())
+        // What the payment-links service makes waits for it; LinkPublisher offers that.
+        if (output.menuCommand.isEmpty() || output.madeBy != MadeBy::Velmora)
             continue;
         if (previous && previous->menuGroup != output.menuGroup)
             menu.addSeparator();
