@@ -90,8 +90,9 @@ int gridRow(std::size_t setting) {
 }
 constexpr int TestRow = int(SettingCount + secretRows.size());
 
-// The rows beyond the five the layout was drawn with: the settings, the secrets, and the connection test's two.
-constexpr int ExtraRowsTwips = (TestRow + 2 - 5) * 360;
+// The rows beyond the five the layout was drawn with: the settings, the secrets, the connection test, and two
+// lines of what it says.
+constexpr int ExtraRowsTwips = (TestRow + 3 - 5) * 360;
 
 // The account may be given by its merchant ID as well as by an e-mail address.
 constexpr auto EmailHint = "or your 13-character merchant ID"_L1;
@@ -200,6 +201,9 @@ QLineEdit& frmOptions::idBox(std::size_t pair) const {
 
 // Each secret box shows what the keyring holds for the client ID saved above it, unless the user typed first.
 void frmOptions::setUpSecrets(const velmora::BuiltControls& built) {
+    m_testResult = &built.get<QLabel>(u"lblConnectionResult"_s);
+    m_testResult->setWordWrap(true);
+    m_testResult->setTextInteractionFlags(Qt::TextSelectableByMouse);
     for (std::size_t i = 0; i < secretRows.size(); ++i) {
         auto& box = built.get<QLineEdit>(QLatin1StringView(secretRows[i].control));
         box.setEchoMode(QLineEdit::Password);
@@ -216,22 +220,14 @@ void frmOptions::setUpSecrets(const velmora::BuiltControls& built) {
             m_loadedSecrets[i] = {clientId, found.secret};
         });
     }
-    m_testResult = &built.get<QLabel>(u"lblConnectionResult"_s);
-    m_testResult->setWordWrap(true);
-    m_testResult->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto& test = built.get<QPushButton>(u"cmdTestConnection"_s);
     connect(&test, &QPushButton::clicked, this, &frmOptions::testConnection);
 }
 
-// Once a run: a desktop without a keyring stays without one, and the merchant was told.
+// In the dialog rather than in a box of its own: the answer comes while the user works, and a modal box there could
+// outlive the dialog closed under it.
 void frmOptions::tellKeyringProblem(const QString& problem) {
-    static bool told = false;
-    if (std::exchange(told, true))
-        return;
-    velmora::showMessage({.text = velmora::keyringProblemNotice(problem),
-                          .icon = QMessageBox::Warning,
-                          .parent = this,
-                          .name = u"KeyringProblem"_s});
+    m_testResult->setText(velmora::keyringProblemNotice(problem));
 }
 
 // With the pair the sandbox switch selects now, saved or not, so that the merchant may try before saving.
