@@ -239,6 +239,8 @@ void PaymentLinkWindowTest::testConnectionSaysWhetherItWorked() {
 // Saved from the dialog, the secret publishes; it is in the keyring where one answers, and in memory alone (the
 // merchant told so) where none does; never in a file under the configuration folder.
 void PaymentLinkWindowTest::secretIsKeptOutOfEveryFile() {
+    if (privateKeyring() && qEnvironmentVariableIsSet("VELMORA_NO_KEYRING"))
+        QSKIP(qPrintable(qEnvironmentVariable("VELMORA_NO_KEYRING")));
     const QString secret = u"kept-secret-4711"_s;
     PaymentLinksStandIn standIn({u"--client-id"_s, u"own-client"_s, u"--secret"_s, secret});
     start(standIn, "ClientID=\n");
