@@ -13,8 +13,10 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# Depends is worked out from the libraries the programs link; xdg-open shows the help page.
+# Depends is worked out from the libraries the programs link, and adds the one the keychain library loads at run
+# time to reach the desktop's keyring; xdg-open shows the help page.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS libsecret-1-0)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 # Follows the summary line in the control file.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Velmora is a small desktop tool for merchants who sell through PayPal's

@@ -16,7 +16,7 @@ ensure_packages() {
 }
 
 # libqrencode-dev draws the payment link's QR code.
-BUILD_PACKAGES=(g++ make cmake qt6-base-dev libqrencode-dev)
+BUILD_PACKAGES=(g++ make cmake qt6-base-dev libqrencode-dev qtkeychain-qt6-dev)
 
 # Fails, naming each place, where a C++ file differs from the layout .clang-format asks for (Debian's clang-format).
 check_format() {

@@ -40,6 +40,11 @@ const QCommandLineOption LocaleOption(u"locale"_s, u"the locale the item files' 
 const QCommandLineOption SandboxOption(u"sandbox"_s, u"payments go to the test site"_s);
 const QCommandLineOption LiveOption(u"live"_s, u"payments go to the live site"_s);
 const QCommandLineOption TitleOption(u"title"_s, u"the page's title"_s, u"TEXT"_s);
+const QCommandLineOption ClientIdOption(u"client-id"_s, u"the REST app's client ID"_s, u"ID"_s);
+const QCommandLineOption QrDirOption(u"qr-dir"_s, u"where each payment link's QR code is written"_s, u"DIR"_s);
+const QCommandLineOption DryRunOption(u"dry-run"_s, u"prints the request bodies and sends nothing"_s);
+const QCommandLineOption IdOption(u"id"_s, u"the payment link to delete"_s, u"ID"_s);
+const QCommandLineOption PaymentLinksOption(u"payment-links"_s, u"buttons to the items' payment links"_s);
 const QCommandLineOption HelpOption({u"h"_s, u"help"_s}, u"shows this help"_s);
 const QCommandLineOption VersionOption(u"version"_s, u"shows the program's name and version"_s);
 
@@ -113,6 +118,29 @@ std::optional<bool> sandboxSetting(const QCommandLineParser& parser) {
     return last == names.rend() ? std::nullopt : std::optional(*last == u"sandbox");
 }
 
+// An option given to a command it is not for: "--qr-dir is for publish only."
+QString misplacedOption(const QCommandLineParser& parser, const Output& output) {
+    const bool asksService =
+        output.madeBy == MadeBy::PaymentLinks || (output.id == OutputId::Page && parser.isSet(PaymentLinksOption));
+    struct Placed {
+        const QCommandLineOption& option;
+        bool allowed;
+        QLatin1StringView commands;
+    };
+    const std::array<Placed, 5> placed{{
+        {ClientIdOption, asksService, "publish, unpublish, links and page --payment-links"_L1},
+        {QrDirOption, output.id == OutputId::Publish, "publish"_L1},
+        {DryRunOption, output.id == OutputId::Publish, "publish"_L1},
+        {IdOption, output.id == OutputId::Unpublish, "unpublish"_L1},
+        {PaymentLinksOption, output.id == OutputId::Page, "page"_L1},
+    }};
+    for (const Placed& option : placed) {
+        if (!option.allowed && parser.isSet(option.option))
+            return u"--%1 is for %2 only."_s.arg(option.option.names().front(), option.commands);
+    }
+    return {};
+}
+
 } // namespace
 
 MerchantSettings CliArguments::overriding(MerchantSettings settings) const {
@@ -132,6 +160,8 @@ CliArguments parseCliArguments(const QStringList& arguments) {
     parser.addOption(SandboxOption);
     parser.addOption(LiveOption);
     parser.addOption(TitleOption);
+    for (const QCommandLineOption& option : {ClientIdOption, QrDirOption, DryRunOption, IdOption, PaymentLinksOption})
+        parser.addOption(option);
     for (const SettingOption& option : SettingOptions)
         parser.addOption(QCommandLineOption(option.name, option.description, option.valueName));
     if (!parser.parse(arguments))
@@ -149,7 +179,12 @@ CliArguments parseCliArguments(const QStringList& arguments) {
     const Output* known = outputForVerb(command);
     if (!known)
         return usageError(u"Unknown command \"%1\": say %2."_s.arg(command, verbNames()));
-    const bool takesFiles = known->takes != OutputTakes::Settings;
+    if (const QString misplaced = misplacedOption(parser, *known); !misplaced.isEmpty())
+        return usageError(misplaced);
+    const bool byId = parser.isSet(IdOption);
+    const bool takesFiles = known->takes != OutputTakes::Settings && !byId;
+    if (byId && !positional.isEmpty())
+        return usageError(u"unpublish --id takes no item files."_s);
     if (takesFiles && positional.isEmpty())
         return usageError(u"Name at least one item file."_s);
     if (!takesFiles && !positional.isEmpty())
@@ -161,6 +196,11 @@ CliArguments parseCliArguments(const QStringList& arguments) {
     parsed.files = positional;
     parsed.title = textValue(parser.value(TitleOption));
     parsed.useSandbox = sandboxSetting(parser);
+    parsed.clientId = textValue(parser.value(ClientIdOption));
+    parsed.qrDir = parser.value(QrDirOption);
+    parsed.dryRun = parser.isSet(DryRunOption);
+    parsed.linkId = textValue(parser.value(IdOption));
+    parsed.paymentLinks = parser.isSet(PaymentLinksOption);
     for (const SettingOption& option : SettingOptions) {
         if (parser.isSet(option.name)) // given twice, the last one counts
             parsed.overrides.append({option.field, textValue(parser.value(option.name))});
@@ -231,6 +271,14 @@ replace them one by one:
   --live                 payments are real; of --sandbox and --live, the last one given counts
   --locale NAME          the locale the item files' prices were typed in, such as de_DE; when
                          not given, yours (%2)
+  --client-id ID         publish, unpublish, links and page --payment-links: the REST app's client
+                         ID in place of the stored one of the live or sandbox site; its secret comes
+                         from VELMORA_CLIENT_SECRET where set, else from the desktop's keyring
+  --dry-run              publish: prints the JSON request body of each item, one line per item, and
+                         sends nothing; needs no credentials
+  --qr-dir DIR           publish: also writes each link's QR code as DIR/BASENAME.svg
+  --id ID                unpublish: deletes the payment link with this id (as links lists it)
+  --payment-links        page: a "Buy now" button to each item's payment link, found by its item ID
   -h, --help             shows this help
       --version          shows the program's name and version
   --                     ends the options: every argument after it is an item file, even one
@@ -241,6 +289,8 @@ Every file is read and checked before anything is printed. Exit status:
   1  the command line is wrong
   2  a file cannot be read or is not an item file, an item cannot be made into a link, or the
      settings cannot be read; the reasons go to standard error and nothing is printed
+     (publish and unpublish check every file before the first request, then go on past an item
+     PayPal refused or that failed: the others are still done and printed, and the status is 2)
 While the PayPal e-mail is not one payments can reach, a warning line goes to standard error; the
 output and the exit status stay the same. So it does while the stored sandbox switch is neither on
 nor off, when it counts as on, and neither --sandbox nor --live is given. File names are taken byte

@@ -25,6 +25,14 @@ struct CliArguments {
     std::optional<bool> useSandbox;
     QString title;  // the page's; empty: the page writer's own
     QLocale locale; // the one the item files' prices were typed in
+    // For the payment-links service: the REST app's client ID in place of the stored one, where to write each
+    // link's QR code, whether to print the request bodies instead of sending them, the link --id names, and whether
+    // the page's buttons go to the items' payment links.
+    QString clientId;
+    QString qrDir;
+    bool dryRun = false;
+    QString linkId;
+    bool paymentLinks = false;
 
     MerchantSettings overriding(MerchantSettings settings) const;
 };

@@ -1,6 +1,7 @@
 #include "cli/VelmoraCli.h"
 
 #include "cli/CliArguments.h"
+#include "cli/PaymentLinkCommands.h"
 #include "generate/Outputs.h"
 #include "model/MerchantAccount.h"
 #include "store/ItemFile.h"
@@ -16,8 +17,6 @@ namespace velmora {
 using namespace Qt::StringLiterals;
 
 namespace {
-
-constexpr auto Prefix = "velmora-cli: ";
 
 struct Catalogue {
     QString text;
@@ -70,33 +69,40 @@ int runVelmoraCli(const QStringList& arguments, const SettingsStore& store, QTex
         return CliExit::Done;
     }
     if (!parsed.error.isEmpty()) {
-        err << Prefix << parsed.error << "\nTry \"velmora-cli --help\".\n" << Qt::flush;
+        err << CliPrefix << parsed.error << "\nTry \"velmora-cli --help\".\n" << Qt::flush;
         return CliExit::Usage;
     }
 
     const MerchantSettings settings = parsed.overriding(loadMerchantSettings(store));
+    if (parsed.output->madeBy == MadeBy::PaymentLinks || parsed.paymentLinks) {
+        if (!store.isReadable()) {
+            err << CliPrefix << store.problem() << '\n' << Qt::flush;
+            return CliExit::Refused;
+        }
+        return runPaymentLinkCommand(parsed, settings, out, err);
+    }
     Catalogue catalogue = makeCatalogue(parsed, settings);
     // A store that cannot be read gives the default settings, which must not end up in a merchant's pages.
     if (!store.isReadable())
         catalogue.errors.prepend(store.problem());
     if (!catalogue.errors.isEmpty()) {
         for (const QString& error : catalogue.errors)
-            err << Prefix << error << '\n';
+            err << CliPrefix << error << '\n';
         err << Qt::flush;
         return CliExit::Refused;
     }
 
     out << catalogue.text << Qt::flush;
     if (out.status() != QTextStream::Ok) {
-        err << Prefix << "Couldn't write the output.\n" << Qt::flush;
+        err << CliPrefix << "Couldn't write the output.\n" << Qt::flush;
         return CliExit::Refused;
     }
     // Every command makes something that pays; a script's output stays as it was, only a person is told.
     if (!isUsableMerchantAccount(settings.eMail))
-        err << Prefix << unusableAccountWarning << '\n' << Qt::flush;
+        err << CliPrefix << unusableAccountWarning << '\n' << Qt::flush;
     // Only the stored switch can be misread; one given on the command line is what was asked for.
     if (const QString warning = sandboxSwitchWarning(store); !warning.isEmpty() && !parsed.useSandbox)
-        err << Prefix << warning << '\n' << Qt::flush;
+        err << CliPrefix << warning << '\n' << Qt::flush;
     return CliExit::Done;
 }
 

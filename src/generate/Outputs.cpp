@@ -50,28 +50,45 @@ QString makePage(const OutputRequest& request) {
 
 using enum OutputId;
 using enum OutputTakes;
+using enum MadeBy;
 
 // clang-format off
-const std::array<Output, 6> table{{
+const std::array<Output, 11> table{{
     {Form, EachItem, "form"_L1, "a form"_L1,
      "for each item file in the order given, its complete \"Add to cart\" button form, one line per item"_L1,
-     "mnuMakeForm"_L1, "&Button / Form"_L1, "Ctrl+B"_L1, "cmdMakeForm"_L1, 0, false, nullptr, paymentProblems, makeForm},
+     "mnuMakeForm"_L1, "&Button / Form"_L1, "Ctrl+B"_L1, "cmdMakeForm"_L1, 0, false, nullptr, paymentProblems, makeForm, Velmora},
     {Link, EachItem, "link"_L1, "a link"_L1,
      "likewise its bare cart link; not for an item whose option set 1 is in use"_L1,
      "mnuMakeLink"_L1, "&Link"_L1, "Ctrl+L"_L1, "cmdMakeLink"_L1, 0, false, noLinkWithOptions, paymentProblems,
-     makeLink},
+     makeLink, Velmora},
     {ViewCartForm, Settings, "view-cart-form"_L1, "a View Cart button"_L1,
      "the \"View Cart\" button form, one line; takes no item files"_L1,
-     "mnuViewCartForm"_L1, "&View Cart Button"_L1, {}, {}, 1, false, nullptr, nullptr, makeViewCartForm},
+     "mnuViewCartForm"_L1, "&View Cart Button"_L1, {}, {}, 1, false, nullptr, nullptr, makeViewCartForm, Velmora},
     {ViewCartLink, Settings, "view-cart-link"_L1, "a View Cart link"_L1,
      "the bare link that shows the buyer's cart, one line; takes no item files"_L1,
-     "mnuViewCartLink"_L1, "View &Cart Link"_L1, {}, {}, 1, false, nullptr, nullptr, makeViewCartLink},
+     "mnuViewCartLink"_L1, "View &Cart Link"_L1, {}, {}, 1, false, nullptr, nullptr, makeViewCartLink, Velmora},
     {Preview, EachItem, {}, "a preview"_L1, {},
-     "mnuPreview"_L1, "Pre&view in Browser"_L1, "F5"_L1, {}, 2, true, nullptr, paymentProblems, makePreview},
+     "mnuPreview"_L1, "Pre&view in Browser"_L1, "F5"_L1, {}, 2, true, nullptr, paymentProblems, makePreview, Velmora},
     {Page, AllItems, "page"_L1, "a page"_L1,
      "one complete HTML shop page of all the items, in the order given, with a View Cart button at the top; "
-     "--title TEXT names it (\"Shop\" when not given)"_L1,
-     {}, {}, {}, {}, 0, false, nullptr, paymentProblems, makePage},
+     "--title TEXT names it (\"Shop\" when not given); with --payment-links, a \"Buy now\" button to each item's "
+     "payment link in its place and no View Cart"_L1,
+     {}, {}, {}, {}, 0, false, nullptr, paymentProblems, makePage, Velmora},
+    {Publish, EachItem, "publish"_L1, "a payment link"_L1,
+     "publishes each item file in the order given as a PayPal payment link (made, or the one with its item ID "
+     "updated) and prints the link, one line per item, an empty one where PayPal refused it"_L1,
+     "mnuPublishLink"_L1, "&Publish as Payment Link"_L1, {}, {}, 3, false, nullptr, nullptr, nullptr, PaymentLinks},
+    {Unpublish, EachItem, "unpublish"_L1, "a payment link's removal"_L1,
+     "deletes the payment link of each item file's item ID, and prints the id of each link deleted, one line per "
+     "item; --id ID deletes the link with that id instead"_L1,
+     {}, {}, {}, {}, 0, false, nullptr, nullptr, nullptr, PaymentLinks},
+    {Links, Settings, "links"_L1, "a list of payment links"_L1,
+     "the account's payment links, one a line: id, product ID, name and link, separated by tabs"_L1,
+     {}, {}, {}, {}, 0, false, nullptr, nullptr, nullptr, PaymentLinks},
+    {LinkQrCode, EachItem, {}, "a payment link's QR code"_L1, {},
+     "mnuLinkQrCode"_L1, "Payment Link &QR Code..."_L1, {}, {}, 3, false, nullptr, nullptr, nullptr, PaymentLinks},
+    {LinkButton, EachItem, {}, "a payment link's button"_L1, {},
+     "mnuLinkButton"_L1, "Payment Link Bu&tton"_L1, {}, {}, 3, false, nullptr, nullptr, nullptr, PaymentLinks},
 }};
 // clang-format on
 

@@ -13,7 +13,22 @@ namespace velmora {
 
 // Everything Velmora makes, once: the window's Make menu and buttons, and velmora-cli's verbs, its help and its
 // refusals, come from this table.
-enum class OutputId { Form, Link, ViewCartForm, ViewCartLink, Preview, Page };
+enum class OutputId {
+    Form,
+    Link,
+    ViewCartForm,
+    ViewCartLink,
+    Preview,
+    Page,
+    Publish,
+    Unpublish,
+    Links,
+    LinkQrCode,
+    LinkButton
+};
+
+// Who makes an output: Velmora itself from the item, or PayPal's payment-links service, which velmora-cli asks.
+enum class MadeBy { Velmora, PaymentLinks };
 
 // What an output is made of besides the merchant settings.
 enum class OutputTakes {
@@ -49,7 +64,8 @@ struct Output {
     // What is wrong with the item for it, each naming the field; none or empty: nothing is. The window says so and
     // makes nothing.
     QStringList (*problems)(const CartItem& item, const MerchantSettings& settings, const QLocale& locale);
-    QString (*make)(const OutputRequest& request);
+    QString (*make)(const OutputRequest& request); // none for what the payment-links service makes
+    MadeBy madeBy;
 };
 
 std::span<const Output> outputs();

@@ -21,16 +21,15 @@ struct FreeQrCode {
 };
 
 // One square of the path per run of dark modules along a row, so a long link stays a small file.
-QString darkModules(const QRcode& code) {
+QString darkModules(const QrModules& code) {
     QString path;
-    for (int y = 0; y < code.width; ++y) {
-        const unsigned char* row = code.data + qsizetype(y) * code.width;
-        for (int x = 0; x < code.width;) {
+    for (int y = 0; y < code.side; ++y) {
+        for (int x = 0; x < code.side;) {
             int run = 0;
-            while (x + run < code.width && (row[x + run] & 1))
+            while (x + run < code.side && code.isDark(x + run, y))
                 ++run;
             if (run > 0)
-                path += QStringLiteral("M%1 %2h%3v1h-%3z").arg(x + QuietZone).arg(y + QuietZone).arg(run);
+                path += QStringLiteral("M%1 %2h%3v1h-%3z").arg(x).arg(y).arg(run);
             x += run > 0 ? run : 1;
         }
     }
@@ -39,7 +38,7 @@ QString darkModules(const QRcode& code) {
 
 } // namespace
 
-QString BuildQrCodeSvg(const QString& text) {
+QrModules qrCodeModules(const QString& text) {
     const QByteArray bytes = text.toUtf8();
     if (bytes.isEmpty() || bytes.size() > std::numeric_limits<int>::max())
         return {};
@@ -48,7 +47,21 @@ QString BuildQrCodeSvg(const QString& text) {
         int(bytes.size()), reinterpret_cast<const unsigned char*>(bytes.constData()), 0, QR_ECLEVEL_M));
     if (!code)
         return {};
-    const int side = code->width + 2 * QuietZone;
+    QrModules modules{code->width + 2 * QuietZone, {}};
+    modules.dark.fill(false, qsizetype(modules.side) * modules.side);
+    for (int y = 0; y < code->width; ++y) {
+        for (int x = 0; x < code->width; ++x)
+            modules.dark[qsizetype(y + QuietZone) * modules.side + x + QuietZone] =
+                code->data[qsizetype(y) * code->width + x] & 1;
+    }
+    return modules;
+}
+
+QString BuildQrCodeSvg(const QString& text) {
+    const QrModules code = qrCodeModules(text);
+    if (code.side == 0)
+        return {};
+    const int side = code.side;
     const QString size = QString::number(side * ModuleMillimetres) + QStringLiteral("mm");
     // crispEdges keeps a rasteriser from blurring the edges between modules into grey.
     return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -58,7 +71,7 @@ QString BuildQrCodeSvg(const QString& text) {
                           "<path fill=\"#000\" d=\"%3\"/>\n"
                           "</svg>\n")
         .arg(side)
-        .arg(size, darkModules(*code));
+        .arg(size, darkModules(code));
 }
 
 } // namespace velmora

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 namespace velmora {
@@ -8,5 +9,13 @@ namespace velmora {
 // zone on a white ground), for a payment link to be scanned from a screen or from paper. An empty text, or one too
 // long for any QR code (beyond 2331 bytes), gives an empty result.
 QString BuildQrCodeSvg(const QString& text);
+
+// The same code's modules, quiet zone included, row by row, for drawing it as an image: none where the SVG is empty.
+struct QrModules {
+    int side = 0;
+    QList<bool> dark; // side * side
+    bool isDark(int x, int y) const { return dark[qsizetype(y) * side + x]; }
+};
+QrModules qrCodeModules(const QString& text);
 
 } // namespace velmora

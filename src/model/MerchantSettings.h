@@ -14,6 +14,9 @@ struct MerchantSettings {
     bool UseSandbox = false;
     // The shop page the cart's "Continue shopping" returns to; empty: the payment service decides.
     QString ShoppingURL{};
+    // The payment service's REST app that publishes payment links, live and in the sandbox. Its secrets are kept in
+    // the desktop's keyring, never here.
+    QString ClientID{}, SandboxClientID{};
 };
 
 } // namespace velmora

@@ -23,6 +23,8 @@ constexpr std::array keys = {
     // A switch that cannot be read must never send real money.
     SettingKey{"Settings"_L1, "UseSandbox"_L1, Boolean, "False"_L1, &MerchantSettings::UseSandbox, "True"_L1},
     SettingKey{"Settings"_L1, "ShoppingURL"_L1, Text, {}, &MerchantSettings::ShoppingURL},
+    SettingKey{"Settings"_L1, "ClientID"_L1, Text, {}, &MerchantSettings::ClientID},
+    SettingKey{"Settings"_L1, "SandboxClientID"_L1, Text, {}, &MerchantSettings::SandboxClientID},
 
     SettingKey{"Settings"_L1, "HasBeenRun"_L1, Boolean, "False"_L1},
 

@@ -31,8 +31,8 @@ struct SettingKey {
 inline constexpr std::size_t recentFileKeyCount = 5;
 
 // "eMail", "StoreLogo", "PurchaseSuccessURL", "PurchaseCancelURL", "ButtonImageURL", "Currency", "UseSandbox",
-// "ShoppingURL": the order of every read and write of the merchant settings. Each fills its field of
-// MerchantSettings.
+// "ShoppingURL", "ClientID", "SandboxClientID": the order of every read and write of the merchant settings. Each fills
+// its field of MerchantSettings.
 std::span<const SettingKey> merchantKeys();
 // "HasBeenRun", the first-run flag.
 const SettingKey& hasBeenRunKey();

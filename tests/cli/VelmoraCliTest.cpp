@@ -522,7 +522,7 @@ void VelmoraCliTest::refusesAndPrintsNothing_data() {
         << QStringList{u"page"_s, u"mug.tqf"_s, u"missing.tqf"_s} << 2 << QStringList{missing};
     QTest::addRow("page: not an item file")
         << QStringList{u"page"_s, u"broken.tqf"_s, u"mug.tqf"_s} << 2 << QStringList{broken};
-    const QString commands = u"form, link, view-cart-form, view-cart-link or page"_s;
+    const QString commands = u"form, link, view-cart-form, view-cart-link, page, publish, unpublish or links"_s;
     QTest::addRow("no command") << QStringList{} << 1
                                 << QStringList{u"velmora-cli: Say what to make: %1."_s.arg(commands), tryHelp};
     QTest::addRow("unknown command") << QStringList{u"draw"_s, u"mug.tqf"_s} << 1

@@ -2,15 +2,19 @@
 
 #include "model/CartCurrency.h"
 #include "model/MerchantSettings.h"
+#include "paypal/PaymentLinkClient.h"
 #include "store/MerchantField.h"
 #include "store/MerchantStore.h"
 #include "store/SettingsStore.h"
+#include "ui/dialogs/ClientSecrets.h"
+#include "ui/dialogs/Dialogs.h"
 #include "ui/dialogs/StoreProblemNotice.h"
 #include "ui/kit/AppIcon.h"
 #include "ui/kit/ControlRows.h"
 #include "ui/kit/ControlValues.h"
 #include "ui/kit/Twips.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -21,6 +25,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 using velmora::MerchantSettings;
@@ -43,7 +49,7 @@ struct Setting {
     velmora::MerchantField field;
 };
 
-constexpr std::size_t SettingCount = 8;
+constexpr std::size_t SettingCount = 10;
 const std::array<Setting, SettingCount> settingRows = {{
     {"Label1", "e-mail:", ControlKind::TextBox, "txtEmail", &MerchantSettings::eMail},
     {"Label10", "store logo image location:", ControlKind::TextBox, "txtStoreLogoUrl", &MerchantSettings::StoreLogo},
@@ -58,10 +64,35 @@ const std::array<Setting, SettingCount> settingRows = {{
     {"lblCurrency", "Currency:", ControlKind::List, "cboCurrency", &MerchantSettings::Currency},
     {nullptr, "Test payments in the sandbox (no real money)", ControlKind::CheckBox, "chkSandbox",
      &MerchantSettings::UseSandbox},
+    {"lblClientID", "Client ID (payment links):", ControlKind::TextBox, "txtClientID", &MerchantSettings::ClientID},
+    {"lblSandboxClientID", "Sandbox client ID:", ControlKind::TextBox, "txtSandboxClientID",
+     &MerchantSettings::SandboxClientID},
 }};
 
-// The rows beyond the five the layout was drawn with.
-constexpr int ExtraRowsTwips = static_cast<int>(SettingCount - 5) * 360;
+// The secret of each client ID, in the row under it. It is no merchant setting: it lives in the keyring.
+struct SecretRow {
+    const char* label;
+    const char* caption;
+    const char* control;
+    std::size_t idSetting; // the row of its client ID among the settings
+};
+const std::array<SecretRow, 2> secretRows = {{
+    {"lblClientSecret", "Client secret:", "txtClientSecret", 8},
+    {"lblSandboxClientSecret", "Sandbox client secret:", "txtSandboxClientSecret", 9},
+}};
+constexpr std::size_t SandboxSetting = 7;
+
+// The grid row of a setting: its place, pushed down by the secret rows above it.
+int gridRow(std::size_t setting) {
+    const auto above =
+        std::ranges::count_if(secretRows, [setting](const SecretRow& r) { return r.idSetting < setting; });
+    return int(setting + std::size_t(above));
+}
+constexpr int TestRow = int(SettingCount + secretRows.size());
+
+// The rows beyond the five the layout was drawn with: the settings, the secrets, the connection test, and two
+// lines of what it says.
+constexpr int ExtraRowsTwips = (TestRow + 3 - 5) * 360;
 
 // The account may be given by its merchant ID as well as by an e-mail address.
 constexpr auto EmailHint = "or your 13-character merchant ID"_L1;
@@ -72,7 +103,7 @@ std::vector<ControlRow> dialogRows() {
     std::vector<ControlRow> rows;
     for (std::size_t i = 0; i < settingRows.size(); ++i) {
         const Setting& setting = settingRows[i];
-        const int row = static_cast<int>(i);
+        const int row = gridRow(i);
         const bool ownCaption = setting.kind == ControlKind::CheckBox;
         // The e-mail box gives up the room of its hint; every other control spans both columns.
         rows.push_back({.kind = setting.kind,
@@ -88,6 +119,26 @@ std::vector<ControlRow> dialogRows() {
                             .caption = QLatin1StringView(setting.caption),
                             .labelFor = QLatin1StringView(setting.control)});
     }
+    for (const SecretRow& secret : secretRows) {
+        const int row = gridRow(secret.idSetting) + 1;
+        rows.push_back({.kind = ControlKind::TextBox,
+                        .name = QLatin1StringView(secret.control),
+                        .tabIndex = row,
+                        .cell = {row, 1, 2}});
+        rows.push_back({.kind = ControlKind::Label,
+                        .name = QLatin1StringView(secret.label),
+                        .tabIndex = row,
+                        .cell = {row, 0},
+                        .caption = QLatin1StringView(secret.caption),
+                        .labelFor = QLatin1StringView(secret.control)});
+    }
+    rows.push_back({.kind = ControlKind::CommandButton,
+                    .name = u"cmdTestConnection"_s,
+                    .tabIndex = TestRow,
+                    .cell = {TestRow, 1},
+                    .caption = u"&Test Connection"_s,
+                    .tip = u"Asks PayPal for a token with the client ID and secret the sandbox switch selects"_s});
+    rows.push_back({.kind = ControlKind::Label, .name = u"lblConnectionResult"_s, .cell = {TestRow + 1, 1, 2}});
     // Greyed, as a hint reads.
     rows.push_back({.kind = ControlKind::Label,
                     .name = u"lblEmailHint"_s,
@@ -96,11 +147,11 @@ std::vector<ControlRow> dialogRows() {
                     .disabled = true});
     rows.push_back({.kind = ControlKind::CommandButton,
                     .name = u"Command1"_s,
-                    .tabIndex = int(SettingCount),
+                    .tabIndex = TestRow + 1,
                     .caption = u"Save and Close."_s});
     rows.push_back({.kind = ControlKind::CommandButton,
                     .name = u"Command2"_s,
-                    .tabIndex = int(SettingCount) + 1,
+                    .tabIndex = TestRow + 2,
                     .caption = u"Save and Keep Open."_s});
     return rows;
 }
@@ -140,7 +191,71 @@ frmOptions::frmOptions(velmora::SettingsStore& store, MerchantSettings& settings
     const MerchantSettings stored = velmora::loadMerchantSettings(m_store);
     for (std::size_t i = 0; i < settingRows.size(); ++i)
         velmora::setControlValue(*m_controls[i], velmora::fieldValue(stored, settingRows[i].field));
+    setUpSecrets(built);
     m_controls[0]->setFocus();
+}
+
+QLineEdit& frmOptions::idBox(std::size_t pair) const {
+    return *static_cast<QLineEdit*>(m_controls[secretRows[pair].idSetting]);
+}
+
+// Each secret box shows what the keyring holds for the client ID saved above it, unless the user typed first.
+void frmOptions::setUpSecrets(const velmora::BuiltControls& built) {
+    m_testResult = &built.get<QLabel>(u"lblConnectionResult"_s);
+    m_testResult->setWordWrap(true);
+    m_testResult->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    for (std::size_t i = 0; i < secretRows.size(); ++i) {
+        auto& box = built.get<QLineEdit>(QLatin1StringView(secretRows[i].control));
+        box.setEchoMode(QLineEdit::Password);
+        m_secrets[i] = &box;
+        const QString clientId = idBox(i).text();
+        if (clientId.isEmpty())
+            continue;
+        velmora::findClientSecret(clientId, this, [this, i, clientId](const velmora::SecretLookup& found) {
+            if (found.state == velmora::SecretState::Unavailable)
+                tellKeyringProblem(found.problem);
+            if (found.state != velmora::SecretState::Found || m_secrets[i]->isModified())
+                return;
+            m_secrets[i]->setText(found.secret);
+            m_loadedSecrets[i] = {clientId, found.secret};
+        });
+    }
+    auto& test = built.get<QPushButton>(u"cmdTestConnection"_s);
+    connect(&test, &QPushButton::clicked, this, &frmOptions::testConnection);
+}
+
+// In the dialog rather than in a box of its own: the answer comes while the user works, and a modal box there could
+// outlive the dialog closed under it.
+void frmOptions::tellKeyringProblem(const QString& problem) {
+    m_testResult->setText(velmora::keyringProblemNotice(problem));
+}
+
+// With the pair the sandbox switch selects now, saved or not, so that the merchant may try before saving.
+void frmOptions::testConnection() {
+    const bool sandbox = static_cast<QCheckBox*>(m_controls[SandboxSetting])->isChecked();
+    const std::size_t pair = sandbox ? 1 : 0;
+    const velmora::ClientCredentials credentials{idBox(pair).text().trimmed(), m_secrets[pair]->text()};
+    const QString which = sandbox ? u"sandbox "_s : QString();
+    if (credentials.clientId.isEmpty() || credentials.secret.isEmpty()) {
+        m_testResult->setText(u"Enter the %1client ID and its secret first."_s.arg(which));
+        return;
+    }
+    const velmora::ApiBase base = velmora::paymentLinkApiBase(sandbox);
+    if (!base.ok()) {
+        m_testResult->setText(base.error);
+        return;
+    }
+    auto* button = findChild<QPushButton*>(u"cmdTestConnection"_s);
+    button->setEnabled(false);
+    m_testResult->setText(u"Asking PayPal…"_s);
+    auto* client = new velmora::PaymentLinkClient(base.url, credentials, this);
+    client->testConnection([this, client, button, which](const QString& error) {
+        m_testResult->setText(error.isEmpty()
+                                  ? u"The %1connection works: these credentials may publish payment links."_s.arg(which)
+                                  : error);
+        button->setEnabled(true);
+        client->deleteLater();
+    });
 }
 
 QLayout* frmOptions::makeButtons(const velmora::BuiltControls& built) {
@@ -188,5 +303,25 @@ void frmOptions::applyControls() {
                                velmora::controlValue(*m_controls[i], velmora::fieldKind(settingRows[i].field)));
     velmora::saveMerchantSettings(m_store, m_settings);
     velmora::noticeStoreProblem(m_store, this);
+    saveSecrets();
     emit saved();
+}
+
+// A secret goes to the keyring when it is new for its client ID. The dialog may be gone by the answer, so what the
+// keyring says is told without it.
+void frmOptions::saveSecrets() {
+    for (std::size_t i = 0; i < secretRows.size(); ++i) {
+        const QString clientId =
+            std::get<QString>(velmora::fieldValue(m_settings, settingRows[secretRows[i].idSetting].field));
+        const QString secret = m_secrets[i]->text();
+        if (clientId.isEmpty() || secret.isEmpty() || m_loadedSecrets[i] == std::pair{clientId, secret})
+            continue;
+        m_loadedSecrets[i] = {clientId, secret};
+        velmora::keepClientSecret(clientId, secret, qApp, [](const QString& problem) {
+            if (!problem.isEmpty())
+                velmora::showMessage({.text = velmora::keyringProblemNotice(problem),
+                                      .icon = QMessageBox::Warning,
+                                      .name = u"KeyringProblem"_s});
+        });
+    }
 }

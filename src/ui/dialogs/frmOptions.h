@@ -4,8 +4,11 @@
 #include <QWidget>
 
 #include <array>
+#include <utility>
 
+class QLabel;
 class QLayout;
+class QLineEdit;
 
 namespace velmora {
 class BuiltControls;
@@ -37,8 +40,17 @@ protected:
 private:
     QLayout* makeButtons(const velmora::BuiltControls& built);
     void applyControls();
+    void setUpSecrets(const velmora::BuiltControls& built);
+    void tellKeyringProblem(const QString& problem);
+    void testConnection();
+    void saveSecrets();
+    QLineEdit& idBox(std::size_t pair) const;
 
     velmora::SettingsStore& m_store;
     velmora::MerchantSettings& m_settings;
-    std::array<QWidget*, 8> m_controls{}; // one for each setting, in the settings' order
+    std::array<QWidget*, 10> m_controls{}; // one for each setting, in the settings' order
+    std::array<QLineEdit*, 2> m_secrets{}; // live, then sandbox
+    // The client ID and secret each box last showed as the keyring's or saved: saving them again changes nothing.
+    std::array<std::pair<QString, QString>, 2> m_loadedSecrets{};
+    QLabel* m_testResult = nullptr;
 };

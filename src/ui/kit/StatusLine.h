@@ -14,6 +14,8 @@ class StatusLine : public QLabel {
     Q_OBJECT
 public:
     static constexpr int Account = -1;
+    static constexpr int PaymentLink = -2; // what publishing a payment link is doing, or did
+    static constexpr int Retirement = -3;  // that cart buttons may stop working
 
     explicit StatusLine(QWidget* parent = nullptr);
 

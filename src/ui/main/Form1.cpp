@@ -14,6 +14,7 @@
 #include "ui/kit/StatusLine.h"
 #include "ui/main/FileMenu.h"
 #include "ui/main/ItemFields.h"
+#include "ui/main/LinkPublisher.h"
 #include "ui/main/MainLayout.h"
 #include "ui/main/MakeMenu.h"
 #include "ui/main/OutputPublisher.h"
@@ -38,6 +39,8 @@ Form1::Form1(const QString& storeFile, QWidget* parent) : QMainWindow(parent), m
     m_files = std::make_unique<FileMenu>(built, *m_fields, m_store, *this);
     m_state = std::make_unique<WindowState>(m_store, *m_fields, *this);
     m_make = std::make_unique<MakeMenu>(built, *this, m_settings, *m_publisher, *m_notices);
+    m_links = std::make_unique<LinkPublisher>(built, *this, m_settings, *m_publisher,
+                                              built.get<StatusLine>(u"lblStatusLine"_s));
 
     connect(m_fields.get(), &ItemFields::moneyFieldLeft, m_notices.get(), &StatusNotices::tellOfField);
     connect(m_fields.get(), &ItemFields::optionSet1Changed, m_make.get(), [this] { m_make->offerFor(currentItem()); });

@@ -15,6 +15,7 @@ class frmOptions;
 namespace velmora {
 class FileMenu;
 class ItemFields;
+class LinkPublisher;
 class MakeMenu;
 class OutputPublisher;
 class StatusNotices;
@@ -82,4 +83,5 @@ private:
     std::unique_ptr<velmora::FileMenu> m_files;
     std::unique_ptr<velmora::WindowState> m_state;
     std::unique_ptr<velmora::MakeMenu> m_make;
+    std::unique_ptr<velmora::LinkPublisher> m_links;
 };

@@ -23,7 +23,8 @@ MakeMenu::MakeMenu(const BuiltControls& built, Form1& window, const MerchantSett
     auto& menu = built.get<QMenu>(u"mnuMake"_s);
     const Output* previous = nullptr;
     for (const Output& output : outputs()) {
-        if (output.menuCommand.isEmpty())
+        // What the payment-links service makes waits for it; LinkPublisher offers that.
+        if (output.menuCommand.isEmpty() || output.madeBy != MadeBy::Velmora)
             continue;
         if (previous && previous->menuGroup != output.menuGroup)
             menu.addSeparator();
@@ -65,6 +66,8 @@ void MakeMenu::make(const Output& output) {
     m_publisher.publish(made);
     if (ofTheItem)
         m_notices.tellOfAmountsMade();
+    if (output.id == OutputId::Form || output.id == OutputId::Link)
+        m_notices.tellOfRetirement(request.items.front());
 }
 
 // The item's page is written where only the user can read it, then opened as the help page is. The code box and

@@ -1,5 +1,6 @@
 #include "ui/main/StatusNotices.h"
 
+#include "model/CartItem.h"
 #include "model/ItemValues.h"
 #include "model/MerchantAccount.h"
 #include "model/MerchantSettings.h"
@@ -15,6 +16,21 @@
 #include <algorithm>
 
 namespace velmora {
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+constexpr auto cartRetirementNotice =
+    "PayPal may retire cart and Buy Now buttons after 1 January 2027; a payment link keeps working. Enter a REST "
+    "app's client ID and secret in Options, then Make, Publish as Payment Link."_L1;
+
+// The client IDs stand for the pair: their secrets are in the keyring, which answers only later.
+bool hasPaymentLinkCredentials(const MerchantSettings& settings) {
+    return !settings.ClientID.isEmpty() || !settings.SandboxClientID.isEmpty();
+}
+
+} // namespace
 
 StatusNotices::StatusNotices(const ItemFields& fields, StatusLine& line, const MerchantSettings& settings)
     : m_fields(fields), m_line(line), m_settings(settings) {
@@ -48,9 +64,19 @@ void StatusNotices::warnOfUnusableAccount() {
         m_line.post(StatusLine::Account, QString(unusableAccountWarning));
 }
 
+void StatusNotices::tellOfRetirement(const CartItem& item) {
+    const bool retiring = item.Kind == ButtonKind::Cart || item.Kind == ButtonKind::BuyNow;
+    if (m_retirementTold || !retiring || hasPaymentLinkCredentials(m_settings))
+        return;
+    m_retirementTold = true;
+    m_line.post(StatusLine::Retirement, QString(cartRetirementNotice));
+}
+
 void StatusNotices::settingsSaved() {
     if (m_line.holds(StatusLine::Account) && isUsableMerchantAccount(m_settings.eMail))
         m_line.drop(StatusLine::Account);
+    if (m_line.holds(StatusLine::Retirement) && hasPaymentLinkCredentials(m_settings))
+        m_line.drop(StatusLine::Retirement);
 }
 
 QString StatusNotices::noticeOf(int id, const QString& typed) const {

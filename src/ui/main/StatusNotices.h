@@ -6,6 +6,7 @@ namespace velmora {
 
 class ItemFields;
 class StatusLine;
+struct CartItem;
 struct MerchantSettings;
 
 // What the status line tells of money: a money field's text that held no number, a negative amount, another
@@ -22,6 +23,9 @@ public:
     // the line already says of a field stays unless there is something to say now.
     void tellOfAmountsMade();
     void warnOfUnusableAccount();
+    // Once a window: a cart or Buy Now button was made while no payment link could be, and PayPal may stop taking
+    // payments through such buttons.
+    void tellOfRetirement(const CartItem& item);
     // The settings were saved: a usable account takes the warning back.
     void settingsSaved();
 
@@ -33,6 +37,7 @@ private:
     const ItemFields& m_fields;
     StatusLine& m_line;
     const MerchantSettings& m_settings;
+    bool m_retirementTold = false;
 };
 
 } // namespace velmora

@@ -138,11 +138,13 @@ void frmOptionsTest::focusMovesThroughTheBoxesThenTheButtons() {
     m_dialog->activateWindow();
     QTRY_COMPARE(QApplication::focusWidget(), box(u"txtEmail"_s));
     QStringList order{QApplication::focusWidget()->objectName()};
-    for (int i = 0; i < 9; ++i) {
+    for (int i = 0; i < 14; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         order << QApplication::focusWidget()->objectName();
     }
-    QCOMPARE(order, boxNames + QStringList({"txtShoppingUrl", "cboCurrency", "chkSandbox", "Command1", "Command2"}));
+    QCOMPARE(order, boxNames + QStringList({"txtShoppingUrl", "cboCurrency", "chkSandbox", "txtClientID",
+                                            "txtClientSecret", "txtSandboxClientID", "txtSandboxClientSecret",
+                                            "cmdTestConnection", "Command1", "Command2"}));
 }
 
 void frmOptionsTest::everyStepTakesAllFiveBoxes_data() {

@@ -58,7 +58,7 @@ void AccessibleNamesTest::everyFieldHasItsOwnName_data() {
                                                 u"chkOption2Active=Option set 2, in use"_s,
                                                 u"txtCode=HTML code"_s};
     // A drop-down list is spoken by its chosen item on Linux, and its label through the "labelled by" relation.
-    QTest::addRow("options dialog") << &optionsDialog << 8
+    QTest::addRow("options dialog") << &optionsDialog << 12
                                     << QStringList{u"txtEmail=e-mail"_s,
                                                    u"txtPurchaseCancelUrl=Purchase Cancelled URL"_s,
                                                    u"txtShoppingUrl=Continue Shopping URL"_s,
