@@ -29,11 +29,14 @@ Q_DECLARE_METATYPE(velmora::ItemRecord)
 
 namespace {
 
-// An item with every text field filled by text(index); check boxes and kind buttons "0" unless flags say else.
+// An item with every text field filled by text(index); check boxes and kind buttons "0" unless flags say else, and
+// choices at their defaults.
 ItemRecord itemWith(const std::function<QString(int)>& text, std::initializer_list<std::pair<int, QString>> flags) {
     ItemRecord record;
-    for (int i = 0; i < ItemValueId::Count; ++i)
-        record[i] = storedKind(itemValue(i).kind) == ValueKind::Text ? text(i) : u"0"_s;
+    for (int i = 0; i < ItemValueId::Count; ++i) {
+        if (itemValue(i).kind != ItemValueKind::Choice)
+            record[i] = storedKind(itemValue(i).kind) == ValueKind::Text ? text(i) : u"0"_s;
+    }
     for (const auto& [index, value] : flags)
         record[index] = value;
     return record;
@@ -226,7 +229,7 @@ void Form1FilesTest::savesTheExampleItemByteForByte() {
     QCOMPARE(save(path(u"mug.tqf"_s)), QString());
     const QByteArray bytes = contentOf(path(u"mug.tqf"_s));
     QCOMPARE(bytes.size(), 82 + 2);
-    QCOMPARE(bytes.count('\xA5'), ItemValueId::Count);
+    QCOMPARE(bytes.count('\xA5'), ClassicFieldCount);
     QCOMPARE(bytes, contentOf(QStringLiteral(VELMORA_EXAMPLES_DIR "/mug.tqf")));
 }
 
@@ -412,7 +415,7 @@ void Form1FilesTest::refusedOpenChangesNothing_data() {
     QTest::addColumn<QString>("target");  // in the test folder, or an absolute path
     QTest::addColumn<QByteArray>("file"); // written to the target, unless it is a named pipe or absolute
     QTest::addColumn<QString>("reason");
-    const QByteArray fields(ItemValueId::Count, '\xA5');
+    const QByteArray fields(ClassicFieldCount, '\xA5');
     const QString special = u"it is a device, pipe or socket"_s;
 
     QTest::addRow("more than 36 separators") << u"bad.tqf"_s << fields + "\xA5\r\n" << u"37 field separators"_s;
