@@ -11,8 +11,8 @@
 #include "support/WindowDriver.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
