@@ -125,6 +125,7 @@ private slots:
 
     void keepsOptionalLinesUntilNewOrOpen_data();
     void keepsOptionalLinesUntilNewOrOpen();
+    void opensTheRecordBehindDamagedLines_data();
     void opensTheRecordBehindDamagedLines();
 
 private:
@@ -508,18 +509,30 @@ void Form1FilesTest::keepsOptionalLinesUntilNewOrOpen() {
         QCOMPARE(saved, (kept ? optional : QByteArray()) + mug);
 }
 
+void Form1FilesTest::opensTheRecordBehindDamagedLines_data() {
+    QTest::addColumn<QByteArray>("lines");
+    QTest::addColumn<QStringList>("said");
+
+    QTest::addRow("damaged lines") << QByteArray("Dear customer,\r\n#x.later=1\r\n")
+                                   << QStringList{u"damaged"_s, u"line 1, \"Dear customer,\""_s};
+    QTest::addRow("a kind of button it does not know")
+        << QByteArray("#type=gift-card\r\n") << QStringList{u"\"gift-card\""_s, u"opens as Add to Cart"_s};
+}
+
 // The window opens what it can of a damaged file, as of a short record, and says what it left out.
 void Form1FilesTest::opensTheRecordBehindDamagedLines() {
+    QFETCH(QByteArray, lines);
+    QFETCH(QStringList, said);
     const QString mugFile = QStringLiteral(VELMORA_EXAMPLES_DIR "/mug.tqf");
     const QString damaged = path(u"damaged.tqf"_s);
-    writeFile(damaged, "Dear customer,\r\n#x.later=1\r\n" + contentOf(mugFile));
+    writeFile(damaged, lines + contentOf(mugFile));
 
     DialogAnswers answers;
     answers.answerFileName(damaged).answerMessage(QMessageBox::Ok);
     trigger(*m_window, "mnuOpen");
     QCOMPARE(answers.problems(), QString());
     const QString message = answers.texts.value(0);
-    for (const QString& part : {QDir::toNativeSeparators(damaged), u"damaged"_s, u"line 1, \"Dear customer,\""_s})
+    for (const QString& part : QStringList{QDir::toNativeSeparators(damaged)} + said)
         QVERIFY2(message.contains(part), qPrintable(message));
     QCOMPARE(heldFields(*m_window), heldForm(readItemFile(mugFile, RecordCheck::Strict).record));
 
