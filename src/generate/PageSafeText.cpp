@@ -1,5 +1,7 @@
 #include "generate/PageSafeText.h"
 
+#include "model/ItemValues.h"
+
 #include <algorithm>
 
 namespace velmora {
@@ -41,11 +43,9 @@ QString pageSafeText(const QString& text) {
 }
 
 CartItem pageSafeItem(CartItem item) {
-    for (QString* text : {&item.ItemName, &item.ItemID, &item.Price, &item.Shipping1, &item.Shipping2, &item.NoteTitle})
-        makeSafe(*text);
-    for (OptionSet* set : {&item.Option1, &item.Option2}) {
-        makeSafe(set->Name);
-        std::for_each(set->Values.begin(), set->Values.end(), makeSafe);
+    for (const ItemValue& value : itemValues()) {
+        if (value.textOf)
+            makeSafe(*value.textOf(item));
     }
     return item;
 }

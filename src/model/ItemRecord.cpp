@@ -12,7 +12,12 @@ namespace velmora {
 
 using namespace Qt::StringLiterals;
 
-ItemRecord::ItemRecord() : m_texts(ItemValueId::Count) {}
+ItemRecord::ItemRecord() : m_texts(ItemValueId::Count) {
+    for (const ItemValue& value : itemValues()) {
+        if (!value.isClassic())
+            m_texts[value.id] = value.defaultText;
+    }
+}
 
 double fieldNumber(QStringView text) {
     static const QRegularExpression leadingNumber(uR"(^[ \t]*([+-]?(?:\d+(?:\.\d*)?|\.\d+)(?:[eE][+-]?\d+)?))"_s);

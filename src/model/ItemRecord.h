@@ -11,7 +11,8 @@ namespace velmora {
 // Flags are written as their state ("0", "1" or "2"), kind buttons as "1" or "0".
 class ItemRecord {
 public:
-    // Every value of the item, each empty.
+    // Every value of the item: the classic record's empty, the others at their defaults, as a file that does not
+    // name them gives them.
     ItemRecord();
     // As many empty values as a table of that many rows has; for formats tried out on a table of their own.
     explicit ItemRecord(qsizetype valueCount) : m_texts(valueCount) {}

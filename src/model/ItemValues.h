@@ -17,6 +17,7 @@ enum class ItemValueKind {
     Flag,        // a check box's state: 0 clear, 1 set, 2 grayed
     KindButton,  // one button of an option set's pair of kinds: selected or not
     OptionValue, // one of an option set's ten values, as typed
+    Choice,      // one of a few listed texts, exactly as listed
 };
 
 // The item's values. The first 36 are the fields of the classic item record, in its order.
@@ -40,6 +41,21 @@ enum : int {
     ShippingAddress = Option2Values + 10,
     Note,
     NoteTitle,
+    ButtonType = NoteTitle + 1,
+    SubPeriod,
+    SubUnit,
+    SubTimes,
+    TrialAmount,
+    TrialPeriod,
+    TrialUnit,
+    Option1Prices, // ten ids
+    BuyerQuantity = Option1Prices + 10,
+    MaxQuantity,
+    TaxRate,
+    Handling,
+    Weight,
+    WeightUnit,
+    Advanced,
     Count
 };
 } // namespace ItemValueId
@@ -65,8 +81,14 @@ struct ItemValue {
     QLatin1StringView defaultText;
     // Puts the value, given as its text, into the item.
     void (*apply)(CartItem& item, QStringView text);
+    // The item's own text for the value, for what treats every text alike (a page's safety, say); none for a
+    // flag, a kind button or a choice the item holds as other than text.
+    QString* (*textOf)(CartItem& item) = nullptr;
+    // A choice's texts; a file holding any other text for it is damaged.
+    std::span<const QLatin1StringView> choices{};
 
     constexpr bool isClassic() const { return classicField >= 0; }
+    bool offers(QStringView text) const;
 };
 
 // An extension key is a lowercase letter, then lowercase letters, digits, "_" and ".".

@@ -68,6 +68,12 @@ ItemRecordResult readItemFile(const QString& path, RecordCheck check) {
         decoded.damage =
             u"Only the item record of \"%1\" was read: the lines before it are damaged (%2), and what "
             u"they held was left out."_s.arg(QDir::toNativeSeparators(readableFileName(path)), decoded.damage);
+    // A kind of button this version does not know opens as the cart button every version knows.
+    if (!decoded.unofferedChoices.isEmpty())
+        decoded.unofferedChoices =
+            u"\"%1\" holds a value this version does not offer (%2), so it opened with the default in its place: "
+            u"an unknown kind of button opens as Add to Cart."_s.arg(QDir::toNativeSeparators(readableFileName(path)),
+                                                                     decoded.unofferedChoices);
     return decoded;
 }
 

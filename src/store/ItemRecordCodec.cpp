@@ -220,6 +220,24 @@ QString checkBoxRefusals(const ItemRecord& record, std::span<const ItemValue> va
     return refusals.join(u"; ");
 }
 
+// The choices whose text is none of those offered (a newer version's, or a slip in an editor), each named with
+// what it takes; the lenient reader puts each back to its default.
+QStringList unofferedChoices(ItemRecord& record, std::span<const ItemValue> values, RecordCheck check) {
+    QStringList found;
+    for (const ItemValue& value : values) {
+        QString& text = record[value.id];
+        if (value.kind != ItemValueKind::Choice || value.offers(text))
+            continue;
+        QStringList offered;
+        for (const QLatin1StringView choice : value.choices)
+            offered << u'"' + choice + u'"';
+        found << u"\"%1\" reads \"%2\", where it takes %3"_s.arg(value.extensionKey, text, offered.join(u", "));
+        if (check == RecordCheck::Lenient)
+            text = value.defaultText;
+    }
+    return found;
+}
+
 } // namespace
 
 ItemBytesResult encodeItemRecord(const ItemRecord& record, const QList<QByteArray>& optionalLines,
@@ -301,6 +319,10 @@ ItemRecordResult decodeItemRecord(QByteArrayView bytes, RecordCheck check, std::
     }
     if (const QString refusals = checkBoxRefusals(read.record, values); !refusals.isEmpty())
         return {.error = notAnItemFile(refusals)};
+    const QStringList unoffered = unofferedChoices(read.record, values, check);
+    if (!unoffered.isEmpty() && check == RecordCheck::Strict)
+        return {.error = u"it is damaged: "_s + unoffered.join(u"; ")};
+    read.unofferedChoices = unoffered.join(u"; ");
     return read;
 }
 

@@ -27,6 +27,8 @@ struct ItemRecordResult {
     QList<QByteArray> optionalLines{};
     // Lenient reading only: why the lines before the record were passed over; the record alone was read.
     QString damage{};
+    // Lenient reading only: the choices that held none of their texts, each named; they are at their defaults.
+    QString unofferedChoices{};
     bool ok() const { return error.isEmpty(); }
 };
 
@@ -58,7 +60,8 @@ ItemBytesResult encodeItemRecord(const ItemRecord& record, const QList<QByteArra
 // before it, each absent one at its default. Either way it refuses a record with more separators than fields, a
 // check-box value that reads as anything but 0, 1 or 2, and a key it does not know that does not start with "x.",
 // since such a value may change what a button charges. A line before the record that is no value line nor blank,
-// a malformed value and a key given twice are damage.
+// a malformed value and a key given twice are damage; so is a choice holding none of its texts, which the lenient
+// reader puts back to its default and names.
 ItemRecordResult decodeItemRecord(QByteArrayView bytes, RecordCheck check,
                                   std::span<const ItemValue> values = itemValues());
 

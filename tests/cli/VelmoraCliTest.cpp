@@ -135,6 +135,8 @@ private slots:
     void readsPricesInTheLocaleAndCurrencyGiven();
     void readsMoneyAsMerchantsTypeIt_data();
     void readsMoneyAsMerchantsTypeIt();
+    void followsEachItemsKindAndValues_data();
+    void followsEachItemsKindAndValues();
     void refusesAndPrintsNothing_data();
     void refusesAndPrintsNothing();
     void refusesSettingsItCannotRead_data();
@@ -496,6 +498,110 @@ void VelmoraCliTest::readsMoneyAsMerchantsTypeIt() {
     const CliRun form = run({u"form"_s, u"--locale"_s, locale, file}, *m_store);
     QCOMPARE(form.exit, int(CliExit::Done));
     QVERIFY2(form.out.contains(uR"(name="amount" value="%1">)"_s.arg(payment)), qPrintable(form.out));
+}
+
+// Items written as a merchant's editor or another program might: value lines, then a classic record.
+void VelmoraCliTest::followsEachItemsKindAndValues_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QList<QByteArray>>("items"); // each item's value lines
+    QTest::addColumn<int>("exit");
+    QTest::addColumn<QStringList>("present"); // in what is printed, or in the error when refused
+    QTest::addColumn<QStringList>("absent");
+
+    const auto field = [](const char* name, const char* value) {
+        return u"name=\"%1\" value=\"%2\""_s.arg(QLatin1StringView(name), QLatin1StringView(value));
+    };
+    const QByteArray subscription = "#type=subscribe\r\n#sub.period=1\r\n#sub.unit=Y\r\n#sub.times=12\r\n"
+                                    "#trial.amount=1.00\r\n#trial.period=7\r\n#trial.unit=D\r\n";
+    const QByteArray options = "#option1\r\n#set1.price.0=10.00\r\n#set1.price.1=12.50\r\n";
+    QTest::addRow("buy-now form") << u"form"_s << QList<QByteArray>{"#type=buy-now\r\n"} << 0
+                                  << QStringList{field("cmd", "_xclick")} << QStringList{u"name=\"add\""_s};
+    QTest::addRow("buy-now link") << u"link"_s << QList<QByteArray>{"#type=buy-now\r\n"} << 0
+                                  << QStringList{u"/cgi-bin/webscr?cmd=_xclick&business="_s} << QStringList{};
+    QTest::addRow("donate form without a price")
+        << u"form"_s << QList<QByteArray>{"#type=donate\r\n#price=\r\n"} << 0 << QStringList{field("cmd", "_donations")}
+        << QStringList{u"name=\"amount\""_s};
+    QTest::addRow("subscribe form") << u"form"_s << QList<QByteArray>{subscription} << 0
+                                    << QStringList{field("cmd", "_xclick-subscriptions"),
+                                                   field("a3", "5.00"),
+                                                   field("p3", "1"),
+                                                   field("t3", "Y"),
+                                                   field("srt", "12"),
+                                                   field("a1", "1.00"),
+                                                   field("p1", "7"),
+                                                   field("t1", "D")}
+                                    << QStringList{u"name=\"amount\""_s};
+    QTest::addRow("subscribe link refused") << u"link"_s << QList<QByteArray>{subscription} << 2
+                                            << QStringList{u"Couldn't make a link for"_s} << QStringList{};
+    QTest::addRow("priced options") << u"form"_s << QList<QByteArray>{options} << 0
+                                    << QStringList{field("option_index", "0"), field("option_select0", "S"),
+                                                   field("option_amount0", "10.00"), field("option_select1", "L"),
+                                                   field("option_amount1", "12.50")}
+                                    << QStringList{u"name=\"amount\""_s};
+    QTest::addRow("quantity, tax, handling, weight, advanced")
+        << u"form"_s
+        << QList<QByteArray>{"#type=buy-now\r\n#qty.buyer=1\r\n#qty.max=5\r\n#tax_rate=7.50\r\n#handling=2.00\r\n"
+                             "#weight=1.5\r\n#weight.unit=kgs\r\n#advanced=invoice%3DA-1%0D%0Acustom%3Da%20b\r\n"}
+        << 0 << QStringList{field("undefined_quantity", "1"),
+                            field("tax_rate", "7.5"),
+                            field("handling", "2.00"),
+                            field("weight", "1.5"),
+                            field("weight_unit", "kgs"),
+                            field("invoice", "A-1"),
+                            field("custom", "a b")}
+        << QStringList{};
+    QTest::addRow("a kind this version does not know")
+        << u"form"_s << QList<QByteArray>{"#type=gift-card\r\n"} << 2
+        << QStringList{u"\"type\" reads \"gift-card\", where it takes \"cart\", \"buy-now\", \"donate\", "
+                       u"\"subscribe\""_s}
+        << QStringList{};
+    QTest::addRow("a unit it does not know")
+        << u"form"_s << QList<QByteArray>{"#type=subscribe\r\n#sub.period=1\r\n#sub.unit=Q\r\n"} << 2
+        << QStringList{u"\"sub.unit\" reads \"Q\""_s} << QStringList{};
+    QTest::addRow("a subscription without its period") << u"form"_s << QList<QByteArray>{"#type=subscribe\r\n"} << 2
+                                                       << QStringList{u"Couldn't make a form for"_s} << QStringList{};
+    QTest::addRow("some options without a price")
+        << u"form"_s << QList<QByteArray>{"#option1\r\n#set1.price.0=10.00\r\n"} << 2
+        << QStringList{u"Couldn't make a form for"_s} << QStringList{};
+    QTest::addRow("page with a cart item shows View Cart") << u"page"_s << QList<QByteArray>{"#type=donate\r\n", ""}
+                                                           << 0 << QStringList{field("display", "1")} << QStringList{};
+    QTest::addRow("page without one does not")
+        << u"page"_s << QList<QByteArray>{"#type=donate\r\n", "#type=buy-now\r\n"} << 0 << QStringList{}
+        << QStringList{field("display", "1")};
+}
+
+void VelmoraCliTest::followsEachItemsKindAndValues() {
+    QFETCH(QString, command);
+    QFETCH(QList<QByteArray>, items);
+    QFETCH(int, exit);
+    QFETCH(QStringList, present);
+    QFETCH(QStringList, absent);
+
+    using namespace ItemValueId;
+    QStringList files;
+    for (const QByteArray& lines : items) {
+        // "#option1" stands for a drop-down set 1 of two values, "#price=" for no price: both are classic fields.
+        ItemRecord record = recordWith({{ItemName, u"Gift"_s}, {Price, lines.contains("#price=") ? u""_s : u"5.00"_s}});
+        if (lines.contains("#option1\r\n")) {
+            for (const auto& [id, text] : {std::pair<int, QString>{Option1Active, u"1"_s},
+                                           {Option1Name, u"Size"_s},
+                                           {Option1DropDown, u"1"_s},
+                                           {Option1Values, u"S"_s},
+                                           {Option1Values + 1, u"L"_s}})
+                record[id] = text;
+        }
+        QByteArray valueLines = lines;
+        valueLines.replace("#option1\r\n", "").replace("#price=\r\n", "");
+        files << u"kind%1.tqf"_s.arg(files.size());
+        writeFile(files.last(), valueLines + encodeItemRecord(record).bytes);
+    }
+    const CliRun result = run(QStringList{command} + files, *m_store);
+    QVERIFY2(result.exit == exit, qPrintable(result.err));
+    const QString& said = exit == 0 ? result.out : result.err;
+    for (const QString& fragment : present)
+        QVERIFY2(said.contains(fragment), qPrintable(fragment + u" is not in: "_s + said));
+    for (const QString& fragment : absent)
+        QVERIFY2(!said.contains(fragment), qPrintable(fragment + u" is in: "_s + said));
 }
 
 void VelmoraCliTest::refusesAndPrintsNothing_data() {

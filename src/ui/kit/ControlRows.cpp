@@ -46,6 +46,11 @@ QWidget* createControl(const ControlRow& row, QWidget* parent) {
             limitTyping(*edit, row.maxLength);
         return edit;
     }
+    case ControlKind::TextArea: {
+        auto* area = new QPlainTextEdit(row.caption, parent);
+        area->setTabChangesFocus(true);
+        return area;
+    }
     case ControlKind::CodeBox: {
         // Only the generators write here; read-only keeps the box showing exactly what was copied.
         auto* code = new QPlainTextEdit(parent);
@@ -98,7 +103,8 @@ void applyLooks(const ControlRow& row, QWidget* widget, QObject& sizeWhenShown) 
 
     if (row.background || row.textColour) {
         QPalette palette = widget->palette();
-        const bool isEditor = row.kind == ControlKind::TextBox || row.kind == ControlKind::CodeBox;
+        const bool isEditor =
+            row.kind == ControlKind::TextBox || row.kind == ControlKind::TextArea || row.kind == ControlKind::CodeBox;
         if (row.background) {
             palette.setColor(isEditor ? QPalette::Base : widget->backgroundRole(), *row.background);
             widget->setAutoFillBackground(!isEditor);

@@ -14,7 +14,8 @@ class QWidget;
 
 namespace velmora {
 
-enum class ControlKind { TextBox, CodeBox, CheckBox, OptionButton, CommandButton, Label, Frame, List };
+// A TextArea takes several lines as typed; a CodeBox shows what the generators wrote.
+enum class ControlKind { TextBox, TextArea, CodeBox, CheckBox, OptionButton, CommandButton, Label, Frame, List };
 
 // A place in the window's grid, for a window that lays its controls out in one.
 struct GridCell {

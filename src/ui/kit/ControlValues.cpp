@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 
 namespace velmora {
@@ -42,6 +43,8 @@ StoredValue controlValue(const QWidget& control, ValueKind kind) {
     case ValueKind::Text:
         if (const auto* list = qobject_cast<const QComboBox*>(&control))
             return list->currentData().toString();
+        if (const auto* area = qobject_cast<const QPlainTextEdit*>(&control))
+            return area->toPlainText();
         return static_cast<const QLineEdit&>(control).text();
     case ValueKind::CheckBox:
         return checkValue(static_cast<const QCheckBox&>(control));
@@ -57,6 +60,8 @@ bool setControlValue(QWidget& control, const StoredValue& value) {
     case ValueKind::Text:
         if (auto* list = qobject_cast<QComboBox*>(&control))
             chooseByData(*list, std::get<QString>(value));
+        else if (auto* area = qobject_cast<QPlainTextEdit*>(&control))
+            area->setPlainText(std::get<QString>(value));
         else
             assignText(static_cast<QLineEdit&>(control), std::get<QString>(value));
         return true;
@@ -71,12 +76,17 @@ bool setControlValue(QWidget& control, const StoredValue& value) {
 
 bool holdsKind(const QWidget& control, ValueKind kind) {
     return control.metaObject()->inherits(&controlClass(kind)) ||
-           (kind == ValueKind::Text && qobject_cast<const QComboBox*>(&control));
+           (kind == ValueKind::Text &&
+            (qobject_cast<const QComboBox*>(&control) || qobject_cast<const QPlainTextEdit*>(&control)));
 }
 
 void onValueChanged(QWidget& control, QObject* context, std::function<void()> handler) {
     if (auto* edit = qobject_cast<QLineEdit*>(&control))
         QObject::connect(edit, &QLineEdit::textChanged, context, std::move(handler));
+    else if (auto* area = qobject_cast<QPlainTextEdit*>(&control))
+        QObject::connect(area, &QPlainTextEdit::textChanged, context, std::move(handler));
+    else if (auto* list = qobject_cast<QComboBox*>(&control))
+        QObject::connect(list, &QComboBox::currentIndexChanged, context, std::move(handler));
     else if (auto* box = qobject_cast<QCheckBox*>(&control))
         QObject::connect(box, &QCheckBox::stateChanged, context, std::move(handler));
     else if (auto* button = qobject_cast<QAbstractButton*>(&control))

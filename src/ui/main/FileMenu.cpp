@@ -99,6 +99,8 @@ void FileMenu::openItemFile(const QString& path) {
     rememberItemFile(path);
     if (!read.damage.isEmpty())
         showFileProblem(read.damage);
+    if (!read.unofferedChoices.isEmpty())
+        showFileProblem(read.unofferedChoices);
 }
 
 void FileMenu::openItemFiles(const QStringList& paths) {

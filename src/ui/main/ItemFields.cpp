@@ -1,5 +1,7 @@
 #include "ui/main/ItemFields.h"
 
+#include "store/RecordValues.h"
+
 #include "ui/kit/BuiltControls.h"
 #include "ui/kit/ControlValues.h"
 #include "ui/kit/FieldFocus.h"
@@ -153,6 +155,11 @@ void ItemFields::cmdClearAll_Click() {
         setControlValue(*m_itemControls[id], QString());
     for (OptionSetControls& set : m_sets)
         clearOptionSet(set);
+    for (const ItemValue& value : itemValues()) {
+        if (!value.isClassic())
+            setControlValue(*m_itemControls[value.id],
+                            itemFieldValue(storedKind(value.kind), QString(value.defaultText)));
+    }
 }
 
 } // namespace velmora

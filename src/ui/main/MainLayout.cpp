@@ -4,6 +4,7 @@
 #include "ui/kit/StatusLine.h"
 #include "ui/kit/Twips.h"
 #include "ui/main/ItemControls.h"
+#include "ui/main/ItemDetails.h"
 
 #include <QApplication>
 #include <QFontMetricsF>
@@ -302,6 +303,8 @@ QFont layoutFont(const std::vector<ControlRow>& rows) {
 // spoken as messages name their item field: "Option set 1, value 3".
 void nameOptionSetFields(const BuiltControls& built) {
     for (const ItemControl& control : itemControls()) {
+        if (!itemValue(control.id).isClassic())
+            continue; // the panel beside the layout names its own
         QWidget& widget = built.get<QWidget>(control.name);
         if (qobject_cast<QGroupBox*>(widget.parentWidget()))
             widget.setAccessibleName(itemValue(control.id).label);
@@ -400,12 +403,14 @@ void buildStatusLine(QMainWindow& window, BuiltControls& built) {
 BuiltControls buildMainWindow(QMainWindow& window) {
     BuiltControls built;
     buildClient(window, built);
+    buildItemDetails(window, built);
     buildMenus(window, built);
     buildStatusLine(window, built);
     // The layout gives the client area; the menu bar comes on top of it and the status line below.
     const QRect clientArea = fromTwips({QPoint(), kClientTwips});
-    window.resize(clientArea.width(), clientArea.height() + window.menuBar()->sizeHint().height() +
-                                          window.statusBar()->sizeHint().height());
+    window.resize(clientArea.width() + built.get<QWidget>(QStringLiteral("ItemDetails")).sizeHint().width(),
+                  clientArea.height() + window.menuBar()->sizeHint().height() +
+                      window.statusBar()->sizeHint().height());
     return built;
 }
 

@@ -84,12 +84,15 @@ QString StatusNotices::noticeOf(int id, const QString& typed) const {
     return moneyNotice(money, moneyLocale(), m_settings.Currency);
 }
 
-// As the window labels the field, without the colon: "Shipping (1st)".
+// As the window labels the field, without the colon: "Shipping (1st)"; a field whose label is a copy of another's
+// text (an option's price) as messages name it.
 QString StatusNotices::fieldName(int id) const {
     const QWidget& field = m_fields.control(id);
     const QList<QLabel*> labels = field.parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
     const auto label =
         std::find_if(labels.begin(), labels.end(), [&](const QLabel* label) { return label->buddy() == &field; });
+    if (label == labels.end())
+        return itemValue(id).label;
     QString name = (*label)->text();
     if (name.endsWith(u':'))
         name.chop(1);

@@ -46,7 +46,7 @@ void AccessibleNamesTest::everyFieldHasItsOwnName_data() {
     QTest::addColumn<int>("fields");
     QTest::addColumn<QStringList>("samples"); // "control=name"
 
-    QTest::addRow("main window") << &mainWindow << 37
+    QTest::addRow("main window") << &mainWindow << 61
                                  << QStringList{u"txtItemName=Item Name"_s,
                                                 u"txtShippingAdd=Shipping (add. items)"_s,
                                                 u"txtNote=Note Title"_s,
@@ -56,7 +56,8 @@ void AccessibleNamesTest::everyFieldHasItsOwnName_data() {
                                                 u"optSet1DropDown=Option set 1, Drop Down Menu"_s,
                                                 u"optSet2DropDown=Option set 2, Drop Down Menu"_s,
                                                 u"chkOption2Active=Option set 2, in use"_s,
-                                                u"txtCode=HTML code"_s};
+                                                u"txtCode=HTML code"_s,
+                                                u"txtOptPrice1(0)=Option set 1, price 1"_s};
     // A drop-down list is spoken by its chosen item on Linux, and its label through the "labelled by" relation.
     QTest::addRow("options dialog") << &optionsDialog << 12
                                     << QStringList{u"txtEmail=e-mail"_s,
@@ -75,6 +76,7 @@ void AccessibleNamesTest::everyFieldHasItsOwnName() {
     const std::unique_ptr<QWidget> window = makeWindow(store, settings);
 
     QHash<QString, QString> names; // control by name
+    int lists = 0;                 // spoken by their chosen item, which two lists may share
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         if (widget->window() != window.get() ||
             !(qobject_cast<QLineEdit*>(widget) || qobject_cast<QCheckBox*>(widget) ||
@@ -83,10 +85,12 @@ void AccessibleNamesTest::everyFieldHasItsOwnName() {
             continue;
         const QString name = QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
         QVERIFY2(!name.isEmpty(), qPrintable(widget->objectName() + u" has no name"_s));
+        if (qobject_cast<QComboBox*>(widget) && ++lists)
+            continue;
         QVERIFY2(!names.contains(name), qPrintable(name + u" names "_s + names[name] + u" too"_s));
         names.insert(name, widget->objectName());
     }
-    QCOMPARE(names.size(), fields);
+    QCOMPARE(names.size() + lists, fields);
     for (const QString& sample : samples)
         QCOMPARE(names.value(sample.section(u'=', 1)), sample.section(u'=', 0, 0));
 }

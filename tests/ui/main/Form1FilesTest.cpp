@@ -29,11 +29,14 @@ Q_DECLARE_METATYPE(velmora::ItemRecord)
 
 namespace {
 
-// An item with every text field filled by text(index); check boxes and kind buttons "0" unless flags say else.
+// An item with every text field filled by text(index); check boxes and kind buttons "0" unless flags say else, and
+// choices at their defaults.
 ItemRecord itemWith(const std::function<QString(int)>& text, std::initializer_list<std::pair<int, QString>> flags) {
     ItemRecord record;
-    for (int i = 0; i < ItemValueId::Count; ++i)
-        record[i] = storedKind(itemValue(i).kind) == ValueKind::Text ? text(i) : u"0"_s;
+    for (int i = 0; i < ItemValueId::Count; ++i) {
+        if (itemValue(i).kind != ItemValueKind::Choice)
+            record[i] = storedKind(itemValue(i).kind) == ValueKind::Text ? text(i) : u"0"_s;
+    }
     for (const auto& [index, value] : flags)
         record[index] = value;
     return record;
@@ -122,6 +125,7 @@ private slots:
 
     void keepsOptionalLinesUntilNewOrOpen_data();
     void keepsOptionalLinesUntilNewOrOpen();
+    void opensTheRecordBehindDamagedLines_data();
     void opensTheRecordBehindDamagedLines();
 
 private:
@@ -226,7 +230,7 @@ void Form1FilesTest::savesTheExampleItemByteForByte() {
     QCOMPARE(save(path(u"mug.tqf"_s)), QString());
     const QByteArray bytes = contentOf(path(u"mug.tqf"_s));
     QCOMPARE(bytes.size(), 82 + 2);
-    QCOMPARE(bytes.count('\xA5'), ItemValueId::Count);
+    QCOMPARE(bytes.count('\xA5'), ClassicFieldCount);
     QCOMPARE(bytes, contentOf(QStringLiteral(VELMORA_EXAMPLES_DIR "/mug.tqf")));
 }
 
@@ -412,7 +416,7 @@ void Form1FilesTest::refusedOpenChangesNothing_data() {
     QTest::addColumn<QString>("target");  // in the test folder, or an absolute path
     QTest::addColumn<QByteArray>("file"); // written to the target, unless it is a named pipe or absolute
     QTest::addColumn<QString>("reason");
-    const QByteArray fields(ItemValueId::Count, '\xA5');
+    const QByteArray fields(ClassicFieldCount, '\xA5');
     const QString special = u"it is a device, pipe or socket"_s;
 
     QTest::addRow("more than 36 separators") << u"bad.tqf"_s << fields + "\xA5\r\n" << u"37 field separators"_s;
@@ -505,18 +509,30 @@ void Form1FilesTest::keepsOptionalLinesUntilNewOrOpen() {
         QCOMPARE(saved, (kept ? optional : QByteArray()) + mug);
 }
 
+void Form1FilesTest::opensTheRecordBehindDamagedLines_data() {
+    QTest::addColumn<QByteArray>("lines");
+    QTest::addColumn<QStringList>("said");
+
+    QTest::addRow("damaged lines") << QByteArray("Dear customer,\r\n#x.later=1\r\n")
+                                   << QStringList{u"damaged"_s, u"line 1, \"Dear customer,\""_s};
+    QTest::addRow("a kind of button it does not know")
+        << QByteArray("#type=gift-card\r\n") << QStringList{u"\"gift-card\""_s, u"opens as Add to Cart"_s};
+}
+
 // The window opens what it can of a damaged file, as of a short record, and says what it left out.
 void Form1FilesTest::opensTheRecordBehindDamagedLines() {
+    QFETCH(QByteArray, lines);
+    QFETCH(QStringList, said);
     const QString mugFile = QStringLiteral(VELMORA_EXAMPLES_DIR "/mug.tqf");
     const QString damaged = path(u"damaged.tqf"_s);
-    writeFile(damaged, "Dear customer,\r\n#x.later=1\r\n" + contentOf(mugFile));
+    writeFile(damaged, lines + contentOf(mugFile));
 
     DialogAnswers answers;
     answers.answerFileName(damaged).answerMessage(QMessageBox::Ok);
     trigger(*m_window, "mnuOpen");
     QCOMPARE(answers.problems(), QString());
     const QString message = answers.texts.value(0);
-    for (const QString& part : {QDir::toNativeSeparators(damaged), u"damaged"_s, u"line 1, \"Dear customer,\""_s})
+    for (const QString& part : QStringList{QDir::toNativeSeparators(damaged)} + said)
         QVERIFY2(message.contains(part), qPrintable(message));
     QCOMPARE(heldFields(*m_window), heldForm(readItemFile(mugFile, RecordCheck::Strict).record));
 
