@@ -281,11 +281,16 @@ QString field(QString text) {
     return text;
 }
 
-int listLinks(const CliArguments& arguments, const MerchantSettings& settings, QTextStream& out, QTextStream& err) {
+// Every link of the account the arguments choose; the error says why there are none to give.
+LinkListing accountLinks(const CliArguments& arguments, const MerchantSettings& settings) {
     const Connection connection = connectToService(arguments, settings);
     if (!connection.client)
-        return refuse(err, {connection.error});
-    const LinkListing listing = listAll(*connection.client);
+        return {.links = {}, .error = connection.error};
+    return listAll(*connection.client);
+}
+
+int listLinks(const CliArguments& arguments, const MerchantSettings& settings, QTextStream& out, QTextStream& err) {
+    const LinkListing listing = accountLinks(arguments, settings);
     if (!listing.error.isEmpty())
         return refuse(err, {listing.error});
     for (const PaymentLink& link : listing.links)
@@ -306,10 +311,7 @@ int pageOfLinks(const CliArguments& arguments, const MerchantSettings& settings,
     }
     if (!read.errors.isEmpty())
         return refuse(err, read.errors);
-    const Connection connection = connectToService(arguments, settings);
-    if (!connection.client)
-        return refuse(err, {connection.error});
-    const LinkListing listing = listAll(*connection.client);
+    const LinkListing listing = accountLinks(arguments, settings);
     if (!listing.error.isEmpty())
         return refuse(err, {listing.error});
 
