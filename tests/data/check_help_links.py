@@ -1,4 +1,5 @@
-"""Fails when a page of the help links to a file or an anchor that is not there."""
+"""Fails when a page of the help links to a file or an anchor that is not there, or names one anchor twice (a link
+to it would reach only the first)."""
 
 import sys
 from html.parser import HTMLParser
@@ -10,11 +11,14 @@ class Page(HTMLParser):
     def __init__(self):
         super().__init__()
         self.anchors = set()
+        self.twice = []
         self.links = []
 
     def handle_starttag(self, tag, attrs):
         for name, value in attrs:
             if name in ("id", "name") and value:
+                if value in self.anchors:
+                    self.twice.append((self.getpos()[0], value))
                 self.anchors.add(value)
             if name in ("href", "src") and value is not None:
                 self.links.append((self.getpos()[0], value))
@@ -27,8 +31,9 @@ def parse(path):
 
 
 def broken_links(start):
-    broken = []
-    for line, link in parse(start).links:
+    page = parse(start)
+    broken = [f"{start.name}:{line}: {anchor}: named twice" for line, anchor in page.twice]
+    for line, link in page.links:
         if link in ("", "#"):
             broken.append(f"{start.name}:{line}: empty link")
             continue
