@@ -11,8 +11,8 @@ WITHOUT_CENTS = {"HUF", "JPY", "TWD"}
 # Where the image button stands among the fields: the browser sends where it was clicked, in its place.
 SUBMIT = ("submit", "(clicked here)")
 
-LIVE_HOST = "https://www.paypal.com"
-PICTURE_HOST = "https://www.paypalobjects.com"
+LIVE_ORIGIN = "https://www.paypal.com"
+PICTURE_ORIGIN = "https://www.paypalobjects.com"
 
 
 @dataclass(frozen=True)
@@ -31,13 +31,13 @@ class Kind:
 
 
 KINDS = {
-    "cart": Kind("_cart", "/cart/", f"{LIVE_HOST}/images/x-click-but22.gif", "amount", goods=True, options=True,
+    "cart": Kind("_cart", "/cart/", f"{LIVE_ORIGIN}/images/x-click-but22.gif", "amount", goods=True, options=True,
                  note=True, shopping_url=True, adds=True),
-    "buy-now": Kind("_xclick", "/cgi-bin/webscr?", f"{PICTURE_HOST}/en_US/i/btn/btn_buynow_LG.gif", "amount",
+    "buy-now": Kind("_xclick", "/cgi-bin/webscr?", f"{PICTURE_ORIGIN}/en_US/i/btn/btn_buynow_LG.gif", "amount",
                     goods=True, options=True, note=True, shopping_url=True, buyer_quantity=True),
-    "donate": Kind("_donations", "/cgi-bin/webscr?", f"{PICTURE_HOST}/en_US/i/btn/btn_donate_LG.gif",
+    "donate": Kind("_donations", "/cgi-bin/webscr?", f"{PICTURE_ORIGIN}/en_US/i/btn/btn_donate_LG.gif",
                    "amount if given", note=True),
-    "subscribe": Kind("_xclick-subscriptions", "", f"{PICTURE_HOST}/en_US/i/btn/btn_subscribe_LG.gif",
+    "subscribe": Kind("_xclick-subscriptions", "", f"{PICTURE_ORIGIN}/en_US/i/btn/btn_subscribe_LG.gif",
                       "subscription", options=True),
 }
 

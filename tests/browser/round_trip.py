@@ -1,7 +1,7 @@
 """The steps every round trip shares: put generated text on a merchant's page served from the loopback payment
 service, act on it as a buyer, and read what arrived."""
 
-from expected_fields import LIVE_HOST, PICTURE_HOST, SUBMIT, drop_down_values
+from expected_fields import LIVE_ORIGIN, PICTURE_ORIGIN, SUBMIT, drop_down_values
 from merchant_page import merchant_page
 from payment_service import PICTURES_PATH, SANDBOX_PATH
 
@@ -11,13 +11,13 @@ SANDBOX_ORIGIN = "https://www.sandbox.paypal.com"
 def loopback_addresses(text, service):
     """The text with the payment service's addresses pointing at the loopback service instead: the live site at its
     root, the test site under SANDBOX_PATH, its pictures under PICTURES_PATH."""
-    return (text.replace(SANDBOX_ORIGIN, service.base + SANDBOX_PATH).replace(LIVE_HOST, service.base)
-            .replace(PICTURE_HOST, service.base + PICTURES_PATH))
+    return (text.replace(SANDBOX_ORIGIN, service.base + SANDBOX_PATH).replace(LIVE_ORIGIN, service.base)
+            .replace(PICTURE_ORIGIN, service.base + PICTURES_PATH))
 
 
 def to_loopback(text, service):
     """Generated text, which must name the payment host, at the loopback service."""
-    if LIVE_HOST not in text and SANDBOX_ORIGIN not in text:
+    if LIVE_ORIGIN not in text and SANDBOX_ORIGIN not in text:
         raise AssertionError(f"the payment host is missing from {text}")
     return loopback_addresses(text, service)
 
