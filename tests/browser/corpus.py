@@ -176,7 +176,8 @@ def build_cases(base):
     for case in cases:
         case["locale"] = "en_US"
         case["item"]["Meant"] = {key: MEANT_IN_EN_US.get(case["item"][key]) for key in MONEY_KEYS}
-    return cases + _money_cases(len(cases))
+    cases += _money_cases(len(cases))
+    return cases + _order_cases(len(cases))
 
 
 def _money_cases(first_id):
@@ -199,4 +200,36 @@ def _money_cases(first_id):
     engraved["Option1"] = _option_set(lambda _: "Engraving", 1, "TextBox", [])
     cases.append({"id": first_id + len(cases), "item": engraved, "settings": cases[0]["settings"],
                   "locale": "en_US", "has_link": False, "typed": "für"})
+    return cases
+
+
+def _order_cases(first_id):
+    """Priced options, a later choice picked, with a text option beside them; a Buy Now item whose buyer chooses
+    the quantity, with tax, handling, weight and advanced variables, hostile and beyond ASCII; and a donation, which
+    leaves out what only goods take. Sold in a currency, which the option prices show."""
+    settings = {"eMail": "merchant@example.com", "StoreLogo": "", "PurchaseSuccessURL": "https://shop.example/thanks",
+                "PurchaseCancelURL": "", "ButtonImageURL": "", "Currency": "EUR"}
+    shirt = _item(lambda _: "", 1)
+    shirt.update(ItemName="Shirt", Price="20.00")
+    shirt["Option1"] = _option_set(lambda n: ["Size", "Small", 'Größe "XL" & <b>', "Large"][n], 1, "DropDown",
+                                   [0, 2, 3])
+    shirt["Option2"] = _option_set(lambda _: "Name on shirt", 1, "TextBox", [])
+    shirt["Extra"] = {"set1.price.0": "10.00", "set1.price.2": "1,234.5", "set1.price.3": "12.5"}
+    shirt["Meant"] = {"set1.price.2": Decimal("1234.5")}
+
+    mug = _item(lambda _: "", 1)
+    mug.update(ItemName="Mug", ItemID="M-1", Price="5.00", Shipping1="1.00")
+    mug["Extra"] = {"type": "buy-now", "qty.buyer": "1", "qty.max": "5", "tax_rate": "8.250", "handling": "2.50",
+                    "weight": "1.50", "weight.unit": "kgs",
+                    "advanced": 'custom="><script>window.__pwned = 1</script>\r\ninvoice=Café & Crème #7\nlc=GB'}
+
+    cause = _item(lambda _: "", 1)
+    cause.update(ItemName="Save the <b>whales</b>", ItemID="W-1", Price="5.00", Shipping1="1.00", Shipping2="0.50",
+                 ShippingAddress=0, Note=1, NoteTitle="In memory of")
+    cause["Extra"] = {"type": "donate", "tax_rate": "5", "handling": "1.00"}
+
+    cases = [{"item": shirt, "has_link": False, "typed": "für Jürgen", "pick": 1},
+             {"item": mug, "has_link": True}, {"item": cause, "has_link": True}]
+    for number, case in enumerate(cases):
+        case.update(id=first_id + number, settings=settings, locale="en_US")
     return cases

@@ -1,7 +1,15 @@
-"""Writes item files the way the desktop program does: Windows-1252, every field closed by 0xA5, then CR LF."""
+"""Writes item files the way the desktop program does: the values beyond the classic record as `#KEY=VALUE` lines,
+then the record in Windows-1252, every field closed by 0xA5, then CR LF."""
 
 SEPARATOR = "\u00a5"
 FIELD_COUNT = 36
+
+# The values beyond the classic record, which an item keeps in item["Extra"] by their key, with their defaults: a
+# value at its default has no line.
+EXTRA_DEFAULTS = {"type": "cart", "sub.period": "", "sub.unit": "M", "sub.times": "", "trial.amount": "",
+                  "trial.period": "", "trial.unit": "M", **{f"set1.price.{n}": "" for n in range(10)},
+                  "qty.buyer": "0", "qty.max": "", "tax_rate": "", "handling": "", "weight": "", "weight.unit": "lbs",
+                  "advanced": ""}
 
 
 def _windows_1252_table():
@@ -49,12 +57,31 @@ def item_fields(item):
             str(item["ShippingAddress"]), str(item["Note"]), item["NoteTitle"]]
 
 
+def extra(item, key):
+    """A value beyond the classic record, its default when the item gives none."""
+    return item.get("Extra", {}).get(key, EXTRA_DEFAULTS[key])
+
+
+def _percent_form(text):
+    # Every byte outside "!" to "~", and "%" itself, as %XX.
+    return "".join(chr(byte) if 0x21 <= byte <= 0x7E and byte != 0x25 else f"%{byte:02X}"
+                   for byte in text.encode("utf-8"))
+
+
+def _value_lines(item):
+    unknown = set(item.get("Extra", {})) - set(EXTRA_DEFAULTS)
+    if unknown:
+        raise ValueError(f"no item value has the key {sorted(unknown)}")
+    return b"".join(f"#{key}={_percent_form(extra(item, key))}\r\n".encode("ascii") for key in EXTRA_DEFAULTS
+                    if extra(item, key) != EXTRA_DEFAULTS[key])
+
+
 def write_item_file(path, item):
     fields = item_fields(item)
     if len(fields) != FIELD_COUNT:
         raise ValueError(f"an item has {FIELD_COUNT} fields, not {len(fields)}")
-    data = encode_windows_1252("".join(field + SEPARATOR for field in fields) + "\r\n")
-    if data is None:
+    record = encode_windows_1252("".join(field + SEPARATOR for field in fields) + "\r\n")
+    if record is None:
         raise ValueError(f"{path}: a value has no Windows-1252 byte")
     with open(path, "wb") as file:
-        file.write(data)
+        file.write(_value_lines(item) + record)

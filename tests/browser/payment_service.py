@@ -1,5 +1,5 @@
-"""Stands in for the payment service on 127.0.0.1: serves the merchant's pages and the button image, and records
-what the browser sends to the cart."""
+"""Stands in for the payment service on 127.0.0.1: serves the merchant's pages and the button images, records what
+the browser sends to the cart, and turns away what the payment service would."""
 
 import base64
 import sys
@@ -8,6 +8,8 @@ from dataclasses import dataclass
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 
 from item_file import encode_windows_1252
+from received_fields import form_fields, link_fields
+from service_rules import refusal
 
 # A 1x1 GIF, so the image button renders and can be clicked.
 GIF = base64.b64decode("R0lGODlhAQABAIAAAAAAAP///ywAAAAAAQABAAACAUwAOw==")
@@ -15,6 +17,8 @@ RECEIVE_TIMEOUT_SECONDS = 30
 # The payment service's test site, served under this path so that a test can tell which site a buyer reached.
 SANDBOX_PATH = "/sandbox"
 CART_PATHS = ["/cgi-bin/webscr", SANDBOX_PATH + "/cgi-bin/webscr"]
+# The payment service's button pictures.
+PICTURES_PATH = "/pictures"
 
 
 @dataclass
@@ -23,6 +27,7 @@ class Arrival:
     target: str  # the request target exactly as the browser sent it
     content_type: str = ""
     body: bytes = b""
+    refusal: str | None = None  # why the payment service would turn it away
 
 
 class PaymentService:
@@ -83,9 +88,9 @@ def _handler_for(service):
     class Handler(BaseHTTPRequestHandler):
         def do_GET(self):
             target = self.path
-            if target.startswith("/cart/"):
-                service.record(Arrival("link", target))
-                self._reply(200, "text/plain", b"received")
+            if target.startswith("/cart/") or target.partition("?")[0] in CART_PATHS:
+                self._record(Arrival("link", target), link_fields(target),
+                             "_cart" if target.startswith("/cart/") else None)
             elif target in service.pages:
                 body, content_type = service.pages[target]
                 self._reply(200, content_type, body)
@@ -100,11 +105,19 @@ def _handler_for(service):
         def do_POST(self):
             body = self.rfile.read(int(self.headers.get("Content-Length", 0)))
             if self.path in CART_PATHS:
-                service.record(Arrival("form", self.path, self.headers.get("Content-Type", ""), body))
-                self._reply(200, "text/plain", b"received")
+                self._record(Arrival("form", self.path, self.headers.get("Content-Type", ""), body),
+                             form_fields(body))
             else:
                 service.script_hits.append(self.path)
                 self._reply(204, "text/plain", b"")
+
+        def _record(self, arrival, fields, cmd=None):
+            arrival.refusal = refusal(fields, cmd)
+            service.record(arrival)
+            if arrival.refusal is None:
+                self._reply(200, "text/plain", b"received")
+            else:
+                self._reply(400, "text/plain", arrival.refusal.encode())
 
         def _reply(self, status, content_type, body):
             self.send_response(status)

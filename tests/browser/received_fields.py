@@ -24,6 +24,7 @@ def form_fields(body):
 
 
 def link_fields(target):
-    """A cart link: its parameters are the path after /cart/. A raw "?" in a value starts the query, so the
-    whole request target is read as one."""
-    return _decode_pairs(target.removeprefix("/cart/").split("&"))
+    """A cart link's parameters are the path after /cart/: a raw "?" in a value starts the query, so the whole
+    request target is read as one. Any other link's are its query."""
+    parameters = target.removeprefix("/cart/") if target.startswith("/cart/") else target.partition("?")[2]
+    return _decode_pairs(parameters.split("&"))

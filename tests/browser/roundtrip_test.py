@@ -13,14 +13,16 @@ import tempfile
 import unittest
 
 from corpus import build_cases
-from expected_fields import (drop_down_values, expected_form_fields, expected_link_fields, form_announces_utf8,
-                             form_values, money_problems, option_rows)
+from expected_fields import (button_image, drop_down_choices, expected_form_fields, expected_link_fields,
+                             form_announces_utf8, form_values, kind_of, money_problems, option_rows)
 from generate import generate_all
-from item_file import encode_windows_1252
+from item_file import encode_windows_1252, extra
 from merchant_page import page_problems
 from payment_service import PaymentService
 from received_fields import form_fields, link_fields
-from round_trip import choose_options, open_link, show_snippet, split_click_position, submit_form, to_loopback
+from round_trip import (choose_options, loopback_addresses, open_link, show_snippet, submit_form, to_loopback,
+                        with_click_marked)
+from service_rules import refusal
 from shop_pages import check_shop_page, make_shop_pages
 
 NEEDS = [("/usr/bin/chromium", "chromium"), ("/usr/bin/chromedriver", "chromium-driver")]
@@ -47,29 +49,26 @@ def check_form(t, service, browser, case, charset):
     announces_utf8 = form_announces_utf8(item, settings)
     rows = option_rows(item)
     show_snippet(browser, service, f"/page/form/{case['id']}/{charset}", case["form_text"], charset)
-    choices = choose_options(browser, rows, case.get("typed", ""), case["id"])
+    choices = choose_options(browser, rows, case.get("typed", ""), case.get("pick", case["id"]))
 
     dom = browser.inspect()
     t.assertEqual(page_problems(dom), [])
     t.assertEqual(dom["forms"], 1)
     t.assertEqual(dom["acceptCharset"], "utf-8" if announces_utf8 else None)
     t.assertEqual(dom["labels"], [option_set["Name"] for option_set, _ in rows], "option labels")
-    t.assertEqual(dom["options"], [[[value, value] for value in drop_down_values(option_set)]
-                                   for option_set, _ in rows if option_set["Kind"] == "DropDown"],
-                  "drop-down choices")
-    t.assertEqual(dom["buttonImage"], settings["ButtonImageURL"] or f"{service.base}/images/x-click-but22.gif")
+    t.assertEqual(dom["options"], drop_down_choices(item, settings), "drop-down choices")
+    t.assertEqual(dom["buttonImage"], loopback_addresses(button_image(item, settings), service))
 
     arrival = submit_form(browser, service)
     t.assertEqual((arrival.kind, arrival.content_type), ("form", "application/x-www-form-urlencoded"))
-    sent, clicked = split_click_position(form_fields(arrival.body))
-    t.assertEqual(len(clicked), 2, "the image button sends where it was clicked")
+    sent = with_click_marked(form_fields(arrival.body))
     t.assertEqual(money_problems(sent, item, settings), [])
     t.assertEqual(sent, expected_form_fields(item, settings, choices))
 
 
 def check_link(t, service, browser, case):
     link = to_loopback(case["link_text"], service)
-    t.assertTrue(link.startswith(f"{service.base}/cart/add=1&business="), link)
+    t.assertTrue(link.startswith(service.base + kind_of(case["item"]).link_path), link)
     show_snippet(browser, service, f"/page/link/{case['id']}", f'<p><a id="cart" href="{case["link_text"]}">'
                  "Add to cart</a></p>")
 
@@ -90,8 +89,44 @@ def check_no_script_ran(t, service, browser):
     t.assertEqual(browser.dialogs, [])
 
 
+# Forms the payment service turns away, each a form it takes with one fault: the stand-in must refuse them, or a
+# round trip could pass a form the service refuses.
+SUBSCRIPTION = [("cmd", "_xclick-subscriptions"), ("business", "m@example.com"), ("item_name", "Club"),
+                ("a3", "5.00"), ("p3", "1"), ("t3", "M"), ("src", "1"), ("no_note", "1")]
+PRICED = [("cmd", "_cart"), ("business", "m@example.com"), ("item_name", "Shirt"), ("on0", "Size"), ("os0", "S"),
+          ("option_index", "0"), ("option_select0", "S"), ("option_amount0", "5.00"), ("add", "1")]
+
+
+def _changed(fields, drop=(), add=(), cmd=None):
+    kept = [(name, value) for name, value in fields if name not in drop]
+    return [(name, cmd if cmd and name == "cmd" else value) for name, value in kept] + list(add)
+
+
+REFUSED = [
+    ("a subscription without a3", _changed(SUBSCRIPTION, drop=["a3"])),
+    ("a month count beyond 24", _changed(SUBSCRIPTION, drop=["p3"], add=[("p3", "25")])),
+    ("a trial without its period", _changed(SUBSCRIPTION, add=[("a1", "1.00"), ("t1", "D")])),
+    ("a subscription with a note", _changed(SUBSCRIPTION, drop=["no_note"], add=[("cn", "Note")])),
+    ("an amount beside a3", _changed(SUBSCRIPTION, add=[("amount", "5.00")])),
+    ("an option_amount without option_select", _changed(PRICED, drop=["option_select0"])),
+    ("an amount beside option prices", _changed(PRICED, add=[("amount", "5.00")])),
+    ("option prices on a donation", _changed(PRICED, drop=["add"], cmd="_donations")),
+    ("a cart form without add", _changed(PRICED, drop=["add"])),
+    ("undefined_quantity in a cart", _changed(PRICED, add=[("undefined_quantity", "1")])),
+    ("a field given twice", _changed(PRICED, add=[("business", "other@example.com")])),
+]
+
+
+def check_stand_in_refuses(t, *_):
+    for fields in (SUBSCRIPTION, PRICED):
+        t.assertIsNone(refusal(fields), fields)
+    for what, fields in REFUSED:
+        with t.subTest(what):
+            t.assertIsNotNone(refusal(fields))
+
+
 def label(case):
-    kind = "item" if case["has_link"] else "item with option sets"
+    kind = extra(case["item"], "type") + (" item" if case["has_link"] else " item with option sets")
     currency = case["settings"].get("Currency", "")
     sold_in = f" in {currency}" if currency else ""
     return f"#{case['id']} {kind} {json.dumps(case['item']['ItemName'], ensure_ascii=False)[:40]}{sold_in}"
@@ -108,7 +143,7 @@ def checks(service, browser, cases, shop_pages):
     def check(name, run, *args):
         return Check(name, lambda t: run(t, service, browser, *args), browser)
 
-    suite = []
+    suite = [check("the stand-in refuses what the payment service would", check_stand_in_refuses)]
     for case in cases:
         suite.append(check(f"form: {label(case)}", check_form, case, "utf-8"))
         if fits_legacy_page(case):
