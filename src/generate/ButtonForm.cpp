@@ -158,7 +158,7 @@ QString BuildButtonForm(const CartItem& item, const MerchantSettings& settings, 
     form.hidden(u"business", settings.eMail);
     form.hidden(u"item_name", item.ItemName);
     form.hiddenIfPresent(u"item_number", item.ItemID);
-    const bool priced = button.sellsGoods && hasPricedOptions(item);
+    const bool priced = optionsSetThePrice(item);
     if (!priced)
         writePrice(form, item, button.price, money);
     if (button.asksQuantity && item.BuyerQuantity == 1)
