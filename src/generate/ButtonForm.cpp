@@ -35,7 +35,7 @@ void writeDropDownCell(FormWriter& form, const OptionSet& set, OptionFieldNames 
         form.text(value);
         if (priced) {
             form.markup(u" - ");
-            form.text(priced->amount(set.Prices[i]));
+            form.text(priced->shownAmount(set.Prices[i]));
             if (!priced->currencyCode().isEmpty()) {
                 form.markup(u" ");
                 form.markup(priced->currencyCode());

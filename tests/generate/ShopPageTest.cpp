@@ -52,13 +52,19 @@ void ShopPageTest::preview_data() {
     QTest::addColumn<CartItem>("item");
     QTest::addColumn<bool>("sandbox");
     QTest::addColumn<bool>("hasLink");
-    QTest::addColumn<bool>("viewCart"); // only a cart item's page shows the cart
+    QTest::addColumn<bool>("viewCart");   // only a cart item's page shows the cart
+    QTest::addColumn<bool>("priceShown"); // not where the options set it
 
-    QTest::addRow("live, no option set: with its link") << named(u"Mug & Co"_s, u"5.00"_s) << false << true << true;
-    QTest::addRow("sandbox, option set in use: no link") << named(u"Mug"_s, u"5.00"_s, 1) << true << false << true;
-    QTest::addRow("buy now") << named(u"Mug"_s, u"5.00"_s, 0, ButtonKind::BuyNow) << false << true << false;
+    CartItem priced = named(u"Tee"_s, u"5.00"_s, 1);
+    priced.Option1.Prices = {u"6"_s};
+    QTest::addRow("live, no option set: with its link")
+        << named(u"Mug & Co"_s, u"5.00"_s) << false << true << true << true;
+    QTest::addRow("sandbox, option set in use: no link")
+        << named(u"Mug"_s, u"5.00"_s, 1) << true << false << true << true;
+    QTest::addRow("buy now") << named(u"Mug"_s, u"5.00"_s, 0, ButtonKind::BuyNow) << false << true << false << true;
     QTest::addRow("subscription: no link")
-        << named(u"Box"_s, u"5.00"_s, 0, ButtonKind::Subscribe) << false << false << false;
+        << named(u"Box"_s, u"5.00"_s, 0, ButtonKind::Subscribe) << false << false << false << true;
+    QTest::addRow("priced options: each choice shows its price") << priced << false << false << true << false;
 }
 
 void ShopPageTest::preview() {
@@ -66,6 +72,7 @@ void ShopPageTest::preview() {
     QFETCH(bool, sandbox);
     QFETCH(bool, hasLink);
     QFETCH(bool, viewCart);
+    QFETCH(bool, priceShown);
     const MerchantSettings settings = seller([&](MerchantSettings& s) {
         s.UseSandbox = sandbox;
         s.ShoppingURL = u"https://s.example/?a=1&b=2"_s;
@@ -80,6 +87,7 @@ void ShopPageTest::preview() {
     QVERIFY(page.indexOf(BuildViewCartForm(settings)) < page.indexOf(u"<section>"_s));
     QCOMPARE(page.contains(u"<a href=\""_s + escaped(BuildCartLink(item, settings, english)) + u"\">"_s), hasLink);
     QCOMPARE(page.count(u"<a "_s), hasLink ? 1 : 0);
+    QCOMPARE(page.contains(u"<p class=\"price\">"_s), priceShown);
 }
 
 void ShopPageTest::catalogueHoldsEachFormInOrder() {

@@ -390,6 +390,8 @@ void Form1MakeTest::itemsKindAndValuesShapeWhatIsMade() {
         QVERIFY2(code().contains(made), qPrintable(code()));
     QCOMPARE(this->statusLine(), statusLine);
     QCOMPARE(m_ui->find<QAction>(u"mnuMakeLink"_s)->isEnabled(), linkOffered);
+    // A subscription's terms are offered for a subscription alone.
+    QCOMPARE(m_ui->find(u"txtTrialPeriod"_s)->isEnabled(), steps.contains(u"pick cboButtonType subscribe"_s));
 }
 
 void Form1MakeTest::previewOpensAPrivatePageInTheBrowser() {
