@@ -35,7 +35,7 @@ void writeDropDownCell(FormWriter& form, const OptionSet& set, OptionFieldNames 
         form.text(value);
         if (priced) {
             form.markup(u" - ");
-            form.text(priced->amount(set.Prices[i]));
+            form.text(priced->shownAmount(set.Prices[i]));
             if (!priced->currencyCode().isEmpty()) {
                 form.markup(u" ");
                 form.markup(priced->currencyCode());
@@ -158,7 +158,7 @@ QString BuildButtonForm(const CartItem& item, const MerchantSettings& settings, 
     form.hidden(u"business", settings.eMail);
     form.hidden(u"item_name", item.ItemName);
     form.hiddenIfPresent(u"item_number", item.ItemID);
-    const bool priced = button.sellsGoods && hasPricedOptions(item);
+    const bool priced = optionsSetThePrice(item);
     if (!priced)
         writePrice(form, item, button.price, money);
     if (button.asksQuantity && item.BuyerQuantity == 1)

@@ -11,6 +11,8 @@
 #include <QSet>
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 namespace velmora {
 
@@ -73,8 +75,13 @@ QStringList valuesLeftOut(const CartItem& item) {
         if (std::any_of(item.Option1.Prices.begin(), item.Option1.Prices.end(),
                         [](const QString& price) { return !price.isEmpty(); }))
             leftOut << u"option prices"_s;
-        if (!item.TaxRate.isEmpty() || !item.Handling.isEmpty() || !item.Weight.isEmpty())
-            leftOut << u"tax, handling and weight"_s;
+        const std::array<std::pair<const QString*, QString>, 3> charges{{{&item.TaxRate, u"the tax rate"_s},
+                                                                         {&item.Handling, u"the handling charge"_s},
+                                                                         {&item.Weight, u"the weight"_s}}};
+        for (const auto& [value, name] : charges) {
+            if (!value->isEmpty())
+                leftOut << name;
+        }
     }
     if (!button.carriesOptions && item.Option1.Active == 1)
         leftOut << u"option sets"_s;

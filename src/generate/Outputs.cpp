@@ -55,10 +55,11 @@ using enum MadeBy;
 // clang-format off
 const std::array<Output, 11> table{{
     {Form, EachItem, "form"_L1, "a form"_L1,
-     "for each item file in the order given, its complete \"Add to cart\" button form, one line per item"_L1,
+     "for each item file in the order given, its complete button form of the item's kind (Add to Cart, Buy Now, "
+     "Donate or Subscribe), one line per item"_L1,
      "mnuMakeForm"_L1, "&Button / Form"_L1, "Ctrl+B"_L1, "cmdMakeForm"_L1, 0, false, nullptr, paymentProblems, makeForm, Velmora},
     {Link, EachItem, "link"_L1, "a link"_L1,
-     "likewise its bare cart link; not for an item whose option set 1 is in use"_L1,
+     "likewise its bare link; not for an item whose option set 1 is in use, nor for a subscription"_L1,
      "mnuMakeLink"_L1, "&Link"_L1, "Ctrl+L"_L1, "cmdMakeLink"_L1, 0, false, noLinkWithOptions, paymentProblems,
      makeLink, Velmora},
     {ViewCartForm, Settings, "view-cart-form"_L1, "a View Cart button"_L1,

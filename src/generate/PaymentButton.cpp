@@ -1,6 +1,7 @@
 #include "generate/PaymentButton.h"
 
 #include "generate/PaymentHost.h"
+#include "model/OrderDetails.h"
 
 #include <array>
 
@@ -32,6 +33,15 @@ constexpr std::array<PaymentButton, 4> Buttons{{
 
 const PaymentButton& paymentButtonFor(const CartItem& item) {
     return Buttons[std::size_t(item.Kind)];
+}
+
+bool optionsSetThePrice(const CartItem& item) {
+    return paymentButtonFor(item).sellsGoods && hasPricedOptions(item);
+}
+
+bool buyerPaysThePrice(const CartItem& item) {
+    const bool leftToTheDonor = paymentButtonFor(item).price == AmountIfGiven && item.Price.isEmpty();
+    return !optionsSetThePrice(item) && !leftToTheDonor;
 }
 
 } // namespace velmora

@@ -39,4 +39,9 @@ struct PaymentButton {
 // The button the item is made as.
 const PaymentButton& paymentButtonFor(const CartItem& item);
 
+// Whether option set 1's prices stand for the item's price: a kind that sells goods, with priced options.
+bool optionsSetThePrice(const CartItem& item);
+// Whether the buyer pays the item's price: not where the options set it, nor for a donation left to the donor.
+bool buyerPaysThePrice(const CartItem& item);
+
 } // namespace velmora

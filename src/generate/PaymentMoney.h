@@ -14,6 +14,10 @@ public:
         : m_currency(findCartCurrency(settings.Currency)), m_typedIn(typedIn) {}
 
     QString amount(const QString& moneyText) const { return paymentAmountText(moneyText, m_typedIn, withCents()); }
+    // Written out in full, as the buyer reads it.
+    QString shownAmount(const QString& moneyText) const {
+        return shownPaymentAmountText(moneyText, m_typedIn, withCents());
+    }
 
     // False for a currency the payment page takes in whole units only.
     bool withCents() const { return !m_currency || m_currency->hasCents; }

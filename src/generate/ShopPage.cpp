@@ -160,7 +160,8 @@ private:
         markup(u"<section><h2>");
         text(item.ItemName);
         markup(u"</h2>");
-        if (const QString price = buyerPrice(item, settings, locale); !price.isEmpty()) {
+        // Where the options set the price, each choice shows its own.
+        if (const QString price = buyerPrice(item, settings, locale); buyerPaysThePrice(item) && !price.isEmpty()) {
             markup(u"<p class=\"price\">");
             text(price);
             markup(u"</p>");

@@ -354,6 +354,10 @@ QString NormalizeMoneyText(const QString& text, const QLocale& locale) {
 QString paymentAmountText(const QString& text, const QLocale& locale, bool withCents) {
     if (isPaymentNotation(text, withCents))
         return text;
+    return shownPaymentAmountText(text, locale, withCents);
+}
+
+QString shownPaymentAmountText(const QString& text, const QLocale& locale, bool withCents) {
     const std::optional<qint64> value = readMoneyText(text, locale).value;
     return value ? formatMoney(*value, withCents, QStringLiteral("-"), QStringLiteral(".")) : text;
 }

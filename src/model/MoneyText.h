@@ -35,5 +35,7 @@ bool isPaymentNotation(QStringView text, bool withCents);
 // decimals, or whole units only for a currency without cents. A text already written so is left as it stands,
 // and so is one that holds no number, for the payment page to refuse rather than to charge an amount made up here.
 QString paymentAmountText(const QString& text, const QLocale& locale, bool withCents = true);
+// The same amount written out in full ("12.50" for "12.5"), as a buyer reads a price beside a choice.
+QString shownPaymentAmountText(const QString& text, const QLocale& locale, bool withCents = true);
 
 } // namespace velmora

@@ -114,15 +114,20 @@ void PaymentLinkClient::listPage(const std::shared_ptr<Listing>& listing, const 
 void PaymentLinkClient::publish(const QList<QJsonObject>& bodies, std::function<void(const PublishResult&)> each,
                                 Done finished) {
     auto batch = std::make_shared<Batch>();
-    batch->generation = m_generation;
     batch->bodies = bodies;
     batch->published = std::move(each);
     batch->finished = std::move(finished);
-    listLinks([this, batch](const LinkListing& listing) {
+    startBatch(batch, &PaymentLinkClient::publishNext);
+}
+
+// Every batch works from the account's links as they stand when it starts.
+void PaymentLinkClient::startBatch(const BatchPointer& batch, void (PaymentLinkClient::*next)(const BatchPointer&)) {
+    batch->generation = m_generation;
+    listLinks([this, batch, next](const LinkListing& listing) {
         if (!listing.error.isEmpty())
             return batch->finished(listing.error);
         batch->account = listing.links;
-        publishNext(batch);
+        (this->*next)(batch);
     });
 }
 
@@ -214,16 +219,10 @@ void PaymentLinkClient::replace(const BatchPointer& batch, const QJsonObject& bo
 void PaymentLinkClient::unpublish(const QStringList& itemIds, std::function<void(const UnpublishResult&)> each,
                                   Done finished) {
     auto batch = std::make_shared<Batch>();
-    batch->generation = m_generation;
     batch->itemIds = itemIds;
     batch->unpublished = std::move(each);
     batch->finished = std::move(finished);
-    listLinks([this, batch](const LinkListing& listing) {
-        if (!listing.error.isEmpty())
-            return batch->finished(listing.error);
-        batch->account = listing.links;
-        unpublishNext(batch);
-    });
+    startBatch(batch, &PaymentLinkClient::unpublishNext);
 }
 
 void PaymentLinkClient::unpublishNext(const BatchPointer& batch) {

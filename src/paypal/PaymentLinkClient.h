@@ -72,6 +72,7 @@ private:
     using BatchPointer = std::shared_ptr<Batch>;
 
     void listPage(const std::shared_ptr<Listing>& listing, const QString& pageToken);
+    void startBatch(const BatchPointer& batch, void (PaymentLinkClient::*next)(const BatchPointer&));
     void publishNext(const BatchPointer& batch);
     using ItemDone = std::function<void(PublishResult)>;
     void create(const BatchPointer& batch, const QJsonObject& body, const ItemDone& done);

@@ -335,7 +335,7 @@ void ButtonFormTest::buildsWhatTheOrderAdds_data() {
         });
     };
     const QString sizes = R"(<table><tr><td><input type="hidden" name="on0" value="Size">Size</td>)"
-                          R"(<td><select name="os0"><option value="Small">Small - 10 EUR)"
+                          R"(<td><select name="os0"><option value="Small">Small - 10.00 EUR)"
                           R"(<option value="Large">Large - 12.50 EUR</select></td></tr></table>)";
     const QString pairs = hidden("option_index", "0") + hidden("option_select0", "Small") +
                           hidden("option_amount0", "10") + hidden("option_select1", "Large") +

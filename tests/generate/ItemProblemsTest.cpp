@@ -106,12 +106,11 @@ void ItemProblemsTest::namesWhatTheKindLeavesOut_data() {
     QTest::addRow("a cart takes everything") << filled(ButtonKind::Cart) << QStringList{};
     QTest::addRow("buy now takes everything") << filled(ButtonKind::BuyNow) << QStringList{};
     QTest::addRow("a donation") << filled(ButtonKind::Donate)
-                                << QStringList{u"shipping charges"_s, u"option prices"_s, u"tax, handling and weight"_s,
+                                << QStringList{u"shipping charges"_s, u"option prices"_s, u"the weight"_s,
                                                u"option sets"_s, u"the buyer's choice of quantity"_s};
     QTest::addRow("a subscription") << filled(ButtonKind::Subscribe)
-                                    << QStringList{u"shipping charges"_s, u"option prices"_s,
-                                                   u"tax, handling and weight"_s, u"the buyer's choice of quantity"_s,
-                                                   u"the buyer's note"_s};
+                                    << QStringList{u"shipping charges"_s, u"option prices"_s, u"the weight"_s,
+                                                   u"the buyer's choice of quantity"_s, u"the buyer's note"_s};
 }
 
 void ItemProblemsTest::namesWhatTheKindLeavesOut() {

@@ -17,11 +17,13 @@ namespace {
 const QString SandboxBanner = u"Sandbox: these buttons make test payments only."_s;
 const QString LiveBanner = u"Live: these buttons start real payments."_s;
 
-CartItem named(const QString& name, const QString& price, int option1Active = 0) {
+CartItem named(const QString& name, const QString& price, int option1Active = 0, ButtonKind kind = ButtonKind::Cart) {
     return bare([&](CartItem& i) {
+        i.Kind = kind;
         i.ItemName = name;
         i.Price = price;
         i.Option1 = {option1Active, u"Size"_s, OptionSetKind::DropDown, {u"S"_s}};
+        i.Subscription.Period = u"1"_s;
     });
 }
 
@@ -50,15 +52,27 @@ void ShopPageTest::preview_data() {
     QTest::addColumn<CartItem>("item");
     QTest::addColumn<bool>("sandbox");
     QTest::addColumn<bool>("hasLink");
+    QTest::addColumn<bool>("viewCart");   // only a cart item's page shows the cart
+    QTest::addColumn<bool>("priceShown"); // not where the options set it
 
-    QTest::addRow("live, no option set: with its link") << named(u"Mug & Co"_s, u"5.00"_s) << false << true;
-    QTest::addRow("sandbox, option set in use: no link") << named(u"Mug"_s, u"5.00"_s, 1) << true << false;
+    CartItem priced = named(u"Tee"_s, u"5.00"_s, 1);
+    priced.Option1.Prices = {u"6"_s};
+    QTest::addRow("live, no option set: with its link")
+        << named(u"Mug & Co"_s, u"5.00"_s) << false << true << true << true;
+    QTest::addRow("sandbox, option set in use: no link")
+        << named(u"Mug"_s, u"5.00"_s, 1) << true << false << true << true;
+    QTest::addRow("buy now") << named(u"Mug"_s, u"5.00"_s, 0, ButtonKind::BuyNow) << false << true << false << true;
+    QTest::addRow("subscription: no link")
+        << named(u"Box"_s, u"5.00"_s, 0, ButtonKind::Subscribe) << false << false << false << true;
+    QTest::addRow("priced options: each choice shows its price") << priced << false << false << true << false;
 }
 
 void ShopPageTest::preview() {
     QFETCH(CartItem, item);
     QFETCH(bool, sandbox);
     QFETCH(bool, hasLink);
+    QFETCH(bool, viewCart);
+    QFETCH(bool, priceShown);
     const MerchantSettings settings = seller([&](MerchantSettings& s) {
         s.UseSandbox = sandbox;
         s.ShoppingURL = u"https://s.example/?a=1&b=2"_s;
@@ -69,9 +83,11 @@ void ShopPageTest::preview() {
     QCOMPARE(page.contains(SandboxBanner), sandbox);
     QCOMPARE(page.contains(LiveBanner), !sandbox);
     QVERIFY(page.contains(BuildButtonForm(item, settings, english)));
+    QCOMPARE(page.contains(BuildViewCartForm(settings)), viewCart);
     QVERIFY(page.indexOf(BuildViewCartForm(settings)) < page.indexOf(u"<section>"_s));
     QCOMPARE(page.contains(u"<a href=\""_s + escaped(BuildCartLink(item, settings, english)) + u"\">"_s), hasLink);
     QCOMPARE(page.count(u"<a "_s), hasLink ? 1 : 0);
+    QCOMPARE(page.contains(u"<p class=\"price\">"_s), priceShown);
 }
 
 void ShopPageTest::catalogueHoldsEachFormInOrder() {

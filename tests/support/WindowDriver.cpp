@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -61,6 +62,13 @@ void WindowDriver::choose(const QString& command) const {
         action->trigger();
 }
 
+void WindowDriver::pick(const QString& name, const QString& data) const {
+    auto* list = find<QComboBox>(name);
+    const int entry = list->findData(data);
+    QVERIFY2(entry >= 0, qPrintable(name + " offers no " + data));
+    list->setCurrentIndex(entry);
+}
+
 void WindowDriver::run(const QStringList& steps) const {
     for (const QString& step : steps) {
         const QString verb = step.section(u' ', 0, 0);
@@ -72,6 +80,8 @@ void WindowDriver::run(const QStringList& steps) const {
         else if (verb == u"set")
             QVERIFY(velmora::setCheckValue(*find<QCheckBox>(argument.section(u'=', 0, 0)),
                                            argument.section(u'=', 1).toInt()));
+        else if (verb == u"pick")
+            pick(argument.section(u' ', 0, 0), argument.section(u' ', 1));
         else if (verb == u"select" || verb == u"deselect")
             velmora::setSelected(*find<QRadioButton>(argument), verb == u"select");
         else

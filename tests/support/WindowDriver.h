@@ -55,12 +55,14 @@ public:
 
     void click(const QString& name) const { clickOn(find(name)); }
     void type(const QString& name, const QString& text) const { typeInto(find<QLineEdit>(name), text); }
+    // Chooses the list's entry whose data is the text, as the user's choice would.
+    void pick(const QString& name, const QString& data) const;
     // Clicks a command on the menu bar itself; commands inside a menu are triggered as a chosen item is.
     void choose(const QString& command) const;
 
     // Runs each step: "click NAME", "type NAME TEXT" (the rest of the line, blanks included; an empty text clears the
     // box), "set NAME=VALUE" for a check box's value assigned by code, "select NAME" or "deselect NAME" for an option
-    // button by code.
+    // button by code, "pick NAME DATA" for the entry of a drop-down list whose data is DATA, as a click would.
     void run(const QStringList& steps) const;
     // Checks "NAME=TEXT" of a box, or "NAME shown|hidden|enabled|disabled|checked|unchecked|grayed|selected".
     void check(const QStringList& expectations) const;

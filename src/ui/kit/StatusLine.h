@@ -16,6 +16,7 @@ public:
     static constexpr int Account = -1;
     static constexpr int PaymentLink = -2; // what publishing a payment link is doing, or did
     static constexpr int Retirement = -3;  // that cart buttons may stop working
+    static constexpr int LeftOut = -4;     // what the item holds that its kind of button leaves out
 
     explicit StatusLine(QWidget* parent = nullptr);
 

@@ -43,7 +43,11 @@ Form1::Form1(const QString& storeFile, QWidget* parent) : QMainWindow(parent), m
                                               built.get<StatusLine>(u"lblStatusLine"_s));
 
     connect(m_fields.get(), &ItemFields::moneyFieldLeft, m_notices.get(), &StatusNotices::tellOfField);
-    connect(m_fields.get(), &ItemFields::optionSet1Changed, m_make.get(), [this] { m_make->offerFor(currentItem()); });
+    const auto offer = [this] { m_make->offerFor(currentItem()); };
+    connect(m_fields.get(), &ItemFields::optionSet1Changed, m_make.get(), offer);
+    onValueChanged(m_fields->control(ItemValueId::ButtonType), m_make.get(), offer);
+    connect(m_fields.get(), &ItemFields::itemChanged, m_notices.get(),
+            [this] { m_notices->tellOfItem(currentItem()); });
     const std::pair<const char*, void (Form1::*)()> commands[] = {
         {"mnuQuit", &Form1::mnuQuit_Click},
         {"mnuOptions", &Form1::mnuOptions_Click},

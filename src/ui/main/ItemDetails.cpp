@@ -130,6 +130,22 @@ void followOptionSet1(const BuiltControls& built, QWidget& panel) {
     QObject::connect(&textBox, &QRadioButton::toggled, &panel, offer);
 }
 
+// A subscription's terms are offered while the item is one; no other kind has them.
+void followButtonType(const BuiltControls& built, QWidget& panel) {
+    auto& kind = built.get<QComboBox>(u"cboButtonType"_s);
+    std::vector<QWidget*> termRows;
+    for (const QString& name :
+         {u"lblDetails1"_s, u"txtSubPeriod"_s, u"cboSubUnit"_s, u"lblDetails2"_s, u"txtSubTimes"_s, u"lblDetails3"_s,
+          u"txtTrialAmount"_s, u"lblDetails4"_s, u"txtTrialPeriod"_s, u"cboTrialUnit"_s})
+        termRows.push_back(&built.get<QWidget>(name));
+    const auto offer = [&kind, termRows] {
+        for (QWidget* row : termRows)
+            row->setEnabled(kind.currentData().toString() == u"subscribe");
+    };
+    offer();
+    QObject::connect(&kind, &QComboBox::currentIndexChanged, &panel, offer);
+}
+
 } // namespace
 
 void buildItemDetails(QMainWindow& window, BuiltControls& built) {
@@ -149,6 +165,7 @@ void buildItemDetails(QMainWindow& window, BuiltControls& built) {
     built.add(*dock);
     nameAndFill(built);
     followOptionSet1(built, *panel);
+    followButtonType(built, *panel);
 }
 
 } // namespace velmora

@@ -64,6 +64,7 @@ void ItemFields::wireEvents(const BuiltControls& built) {
     auto* selectOnFocus = new SelectOnFocus(this);
     auto* normalizeOnFocusLoss = new NormalizeOnFocusLoss(this);
     for (const ItemValue& value : itemValues()) {
+        onValueChanged(*m_itemControls[value.id], this, [this] { emit itemChanged(); });
         if (storedKind(value.kind) == ValueKind::Text)
             m_itemControls[value.id]->installEventFilter(selectOnFocus);
         if (value.kind == ItemValueKind::Money)

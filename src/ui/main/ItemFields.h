@@ -33,6 +33,8 @@ public:
 signals:
     // Option set 1 came into or out of use, which changes what can be made for the item.
     void optionSet1Changed();
+    // One of the item's values changed, by the user or by code.
+    void itemChanged();
     // The user left a money field, which now holds its rewritten text; typed is what the user left in it.
     void moneyFieldLeft(int id, const QString& typed);
 

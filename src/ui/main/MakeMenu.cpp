@@ -57,6 +57,9 @@ void MakeMenu::make(const Output& output) {
     const bool ofTheItem = output.takes != OutputTakes::Settings;
     if (ofTheItem)
         request.items = {m_window.currentItem()};
+    // The payment page would refuse what is wrong, or charge something else; nothing is made of it.
+    if (ofTheItem && tellOfProblems(output, request))
+        return;
     const QString made = output.make(request);
     if (output.opensInBrowser) {
         preview(made);
@@ -68,6 +71,17 @@ void MakeMenu::make(const Output& output) {
         m_notices.tellOfAmountsMade();
     if (output.id == OutputId::Form || output.id == OutputId::Link)
         m_notices.tellOfRetirement(request.items.front());
+}
+
+bool MakeMenu::tellOfProblems(const Output& output, const OutputRequest& request) {
+    const QStringList problems = problemsWith(output, request.items.front(), request.settings, request.locale);
+    if (problems.isEmpty())
+        return false;
+    showMessage({.text = u"Couldn't make %1 of this item:\n\n%2"_s.arg(output.what, problems.join(u'\n')),
+                 .icon = QMessageBox::Warning,
+                 .parent = &m_window,
+                 .name = u"ItemProblems"_s});
+    return true;
 }
 
 // The item's page is written where only the user can read it, then opened as the help page is. The code box and

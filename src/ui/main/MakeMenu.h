@@ -16,6 +16,7 @@ class StatusNotices;
 struct CartItem;
 struct MerchantSettings;
 struct Output;
+struct OutputRequest;
 
 // The Make menu and the make buttons, from the table of what Velmora makes: each output with a command of the
 // window's is made from it, and from its button if it has one, and both are offered exactly while the item allows
@@ -37,6 +38,8 @@ private:
     };
 
     void make(const Output& output);
+    // Says what is wrong with the item for the output, if anything is.
+    bool tellOfProblems(const Output& output, const OutputRequest& request);
     void preview(const QString& page);
 
     Form1& m_window;

@@ -1,5 +1,7 @@
 #include "ui/main/StatusNotices.h"
 
+#include "generate/ItemProblems.h"
+#include "generate/PaymentButton.h"
 #include "model/CartItem.h"
 #include "model/ItemValues.h"
 #include "model/MerchantAccount.h"
@@ -14,6 +16,7 @@
 #include <QLineEdit>
 
 #include <algorithm>
+#include <utility>
 
 namespace velmora {
 
@@ -30,6 +33,13 @@ bool hasPaymentLinkCredentials(const MerchantSettings& settings) {
     return !settings.ClientID.isEmpty() || !settings.SandboxClientID.isEmpty();
 }
 
+// "a, b and c"
+QString listed(const QStringList& parts) {
+    if (parts.size() < 2)
+        return parts.join(QString());
+    return parts.first(parts.size() - 1).join(u", "_s) + u" and "_s + parts.last();
+}
+
 } // namespace
 
 StatusNotices::StatusNotices(const ItemFields& fields, StatusLine& line, const MerchantSettings& settings)
@@ -38,6 +48,19 @@ StatusNotices::StatusNotices(const ItemFields& fields, StatusLine& line, const M
     for (const ItemValue& value : itemValues()) {
         if (value.kind == ItemValueKind::Money)
             onValueChanged(m_fields.control(value.id), this, [this, id = value.id] { m_line.drop(id); });
+    }
+}
+
+void StatusNotices::tellOfItem(const CartItem& item) {
+    if (const QStringList leftOut = valuesLeftOut(item); !leftOut.isEmpty())
+        m_line.post(StatusLine::LeftOut,
+                    u"Left out of the %1 button: %2"_s.arg(paymentButtonFor(item).alt, listed(leftOut)));
+    else
+        m_line.drop(StatusLine::LeftOut);
+    // What the line says of the price may no longer hold for the item's kind.
+    if (const bool pays = buyerPaysThePrice(item); pays != std::exchange(m_buyerPaysThePrice, pays)) {
+        if (m_line.holds(ItemValueId::Price))
+            tellOfField(ItemValueId::Price, textOf(ItemValueId::Price));
     }
 }
 
@@ -80,7 +103,7 @@ void StatusNotices::settingsSaved() {
 }
 
 QString StatusNotices::noticeOf(int id, const QString& typed) const {
-    const MoneyField money{fieldName(id), id == ItemValueId::Price, typed, textOf(id)};
+    const MoneyField money{fieldName(id), id == ItemValueId::Price && m_buyerPaysThePrice, typed, textOf(id)};
     return moneyNotice(money, moneyLocale(), m_settings.Currency);
 }
 

@@ -22,12 +22,10 @@ WindowState::WindowState(SettingsStore& store, const ItemFields& fields, QWidget
         save();
         noticeStoreProblem(m_store, &m_window);
     });
-    const auto edited = [this] {
+    connect(&m_fields, &ItemFields::itemChanged, this, [this] {
         if (m_loaded)
             m_saveAfterEdits.start();
-    };
-    for (const ItemValue& value : itemValues())
-        onValueChanged(m_fields.control(value.id), this, edited);
+    });
     // The desktop session's own request before it ends.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { save(); });
 }

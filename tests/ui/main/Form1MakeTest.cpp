@@ -51,6 +51,8 @@ private slots:
     void statusLineTellsOfTheMoneyTyped_data();
     void statusLineTellsOfTheMoneyTyped();
     void statusLineShowsTheNewest();
+    void itemsKindAndValuesShapeWhatIsMade_data();
+    void itemsKindAndValuesShapeWhatIsMade();
     void previewOpensAPrivatePageInTheBrowser();
     void previewThatCannotBeWrittenIsToldOnce_data();
     void previewThatCannotBeWrittenIsToldOnce();
@@ -322,6 +324,74 @@ void Form1MakeTest::statusLineShowsTheNewest() {
     QCOMPARE(statusLine(), u"Price: the buyer would pay nothing"_s);
     m_ui->choose(u"mnuViewCartForm"_s);
     QCOMPARE(statusLine(), u"Price: the buyer would pay nothing"_s);
+}
+
+void Form1MakeTest::itemsKindAndValuesShapeWhatIsMade_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("made");       // what the form holds; empty: nothing is made
+    QTest::addColumn<QString>("told");       // the message's text, if one is shown
+    QTest::addColumn<QString>("statusLine"); // after the form was asked for
+    QTest::addColumn<bool>("linkOffered");
+
+    const QStringList priced{"set chkOption1Active=1", "select optSet1DropDown", "type txtOptSet1(0) S",
+                             "type txtOptSet1(1) L",   "type txtOptPrice1(0) 5", "type txtOptPrice1(1) 7.5",
+                             "type txtPrice "};
+    // clang-format off
+    QTest::addRow("buy now") << QStringList{"pick cboButtonType buy-now"}
+        << u"name=\"cmd\" value=\"_xclick\""_s << QString() << QString() << true;
+    QTest::addRow("subscription without its period") << QStringList{"pick cboButtonType subscribe"}
+        << QString() << u"Couldn't make a form of this item:\n\nBilling period: give from 1 to 24 months"_s
+        << u"Left out of the Subscribe button: the buyer's note"_s << false;
+    QTest::addRow("subscription") << QStringList{"pick cboButtonType subscribe", "type txtSubPeriod 12"}
+        << u"name=\"a3\" value=\"5.00\""_s << QString() << u"Left out of the Subscribe button: the buyer's note"_s
+        << false;
+    QTest::addRow("donation left to the donor") << QStringList{"pick cboButtonType donate", "type txtPrice "}
+        << u"name=\"cmd\" value=\"_donations\""_s << QString() << QString() << true;
+    QTest::addRow("donation of nothing") << QStringList{"pick cboButtonType donate", "type txtPrice 0"}
+        << u"name=\"amount\" value=\"0\""_s << QString() << u"Price: the buyer would pay nothing"_s << true;
+    QTest::addRow("donation with shipping") << QStringList{"pick cboButtonType donate", "type txtShipping1 2"}
+        << u"name=\"amount\" value=\"5.00\""_s << QString()
+        << u"Left out of the Donate button: shipping charges"_s << true;
+    QTest::addRow("priced options") << priced
+        << u"name=\"option_amount1\" value=\"7.50\""_s << QString() << QString() << false;
+    QTest::addRow("priced options of a donation") << QStringList(priced) + QStringList{"pick cboButtonType donate"}
+        << u"name=\"cmd\" value=\"_donations\""_s << QString()
+        << u"Left out of the Donate button: option prices and option sets"_s << false;
+    QTest::addRow("a value without a price") << QStringList(priced) + QStringList{"type txtOptPrice1(1) "}
+        << QString()
+        << u"Couldn't make a form of this item:\n\nOption set 1: give every value a price, or none; these have none: \"L\""_s
+        << QString() << false;
+    QTest::addRow("tax and weight out of range") << QStringList{"type txtTaxRate 101", "type txtWeight 0"}
+        << QString()
+        << u"Couldn't make a form of this item:\n\nTax rate: give a percentage from 0.001 to 100 with at most three "
+           u"decimals\nWeight: give a weight above zero with at most two decimals"_s
+        << QString() << true;
+    // clang-format on
+}
+
+// Each kind of button is made as it takes the item's values; what is wrong is told and nothing is made; what the
+// kind leaves out, and a price of nothing where the buyer pays it, are told on the status line.
+void Form1MakeTest::itemsKindAndValuesShapeWhatIsMade() {
+    QFETCH(QStringList, steps);
+    QFETCH(QString, made);
+    QFETCH(QString, told);
+    QFETCH(QString, statusLine);
+    QFETCH(bool, linkOffered);
+    start("eMail=shop@example.com\n");
+    m_ui->find<QPlainTextEdit>(u"txtCode"_s)->setPlainText(u"earlier output"_s);
+    m_ui->run(steps);
+    if (!told.isEmpty())
+        m_dialogs->answerMessage(QMessageBox::Ok);
+    m_ui->choose(u"mnuMakeForm"_s);
+    QCOMPARE(m_dialogs->texts, told.isEmpty() ? QStringList() : QStringList{told});
+    if (made.isEmpty())
+        QCOMPARE(code(), u"earlier output"_s);
+    else
+        QVERIFY2(code().contains(made), qPrintable(code()));
+    QCOMPARE(this->statusLine(), statusLine);
+    QCOMPARE(m_ui->find<QAction>(u"mnuMakeLink"_s)->isEnabled(), linkOffered);
+    // A subscription's terms are offered for a subscription alone.
+    QCOMPARE(m_ui->find(u"txtTrialPeriod"_s)->isEnabled(), steps.contains(u"pick cboButtonType subscribe"_s));
 }
 
 void Form1MakeTest::previewOpensAPrivatePageInTheBrowser() {
