@@ -99,7 +99,7 @@ def drop_down_choices(item, settings):
                 continue
             shown = value
             if index == 0 and prices is not None:
-                shown += f" - {payment_amount(item, f'set1.price.{position}', settings)}"
+                shown += f" - {shown_amount(item, f'set1.price.{position}', settings)}"
                 shown += f" {currency}" if currency else ""
             row.append([value, shown])
         choices.append(row)
@@ -127,6 +127,19 @@ def payment_amount(item, key, settings):
     typed, meant = _typed(item, key), item["Meant"].get(key)
     notation, step = _payment_notation(settings)
     if meant is None or re.fullmatch(notation, typed):
+        return typed
+    rounded = meant.quantize(step, ROUND_HALF_UP)
+    return str(abs(rounded) if rounded == 0 else rounded)
+
+
+def shown_amount(item, key, settings):
+    """A money value as a buyer reads it beside a choice: the amount the merchant meant written out in full in the
+    payment page's notation ("12.50"), or as typed when it holds no number."""
+    typed, meant = _typed(item, key), item["Meant"].get(key)
+    notation, step = _payment_notation(settings)
+    if meant is None and re.fullmatch(notation, typed):
+        meant = Decimal(typed)
+    if meant is None:
         return typed
     rounded = meant.quantize(step, ROUND_HALF_UP)
     return str(abs(rounded) if rounded == 0 else rounded)
