@@ -43,6 +43,16 @@ CliRun runCli(const QString& command, const QString& file, const QString& storeF
     return run;
 }
 
+// The lines before an item file's classic record.
+QList<QByteArray> valueLines(const QString& file) {
+    QFile read(file);
+    if (!read.open(QIODevice::ReadOnly))
+        return {u"unreadable"_s.toUtf8()};
+    QList<QByteArray> lines = read.readAll().split('\n');
+    lines.removeIf([](const QByteArray& line) { return !line.startsWith('#'); });
+    return lines;
+}
+
 } // namespace
 
 class Form1CliAgreementTest : public QObject {
@@ -111,6 +121,37 @@ void Form1CliAgreementTest::printsWhatTheWindowShows_data() {
                                                           {Note, u"2"_s},
                                                           {NoteTitle, u"Why?"_s}});
     QTest::addRow("everything empty") << u"empty.tqf"_s << ItemRecord{};
+    QTest::addRow("buy now: the buyer's quantity, tax, handling and weight") << u"buy.tqf"_s
+                                                                             << recordWith({{ItemName, u"Mug"_s},
+                                                                                            {Price, u"5"_s},
+                                                                                            {ButtonType, u"buy-now"_s},
+                                                                                            {BuyerQuantity, u"1"_s},
+                                                                                            {MaxQuantity, u"5"_s},
+                                                                                            {TaxRate, u"8.250"_s},
+                                                                                            {Handling, u"1.5"_s},
+                                                                                            {Weight, u"2.5"_s},
+                                                                                            {WeightUnit, u"kgs"_s}});
+    QTest::addRow("donation left to the donor, shipping left out")
+        << u"roof.tqf"_s << recordWith({{ItemName, u"Roof fund"_s}, {ButtonType, u"donate"_s}, {Shipping1, u"2"_s}});
+    QTest::addRow("subscription with a free trial") << u"box.tqf"_s
+                                                    << recordWith({{ItemName, u"Coffee box"_s},
+                                                                   {Price, u"9.00"_s},
+                                                                   {ButtonType, u"subscribe"_s},
+                                                                   {SubPeriod, u"1"_s},
+                                                                   {SubTimes, u"12"_s},
+                                                                   {TrialPeriod, u"7"_s},
+                                                                   {TrialUnit, u"D"_s}});
+    QTest::addRow("priced options and advanced variables")
+        << u"tee.tqf"_s
+        << recordWith({{ItemName, u"Tee"_s},
+                       {Option1Active, u"1"_s},
+                       {Option1Name, u"Size"_s},
+                       {Option1DropDown, u"1"_s},
+                       {Option1Values, u"S"_s},
+                       {Option1Values + 1, u"L \"tall\""_s},
+                       {Option1Prices, u"5"_s},
+                       {Option1Prices + 1, u"7.50"_s},
+                       {Advanced, u"lc=GB\ncustom=Café & <Crème>"_s}});
 }
 
 void Form1CliAgreementTest::printsWhatTheWindowShows() {
@@ -148,6 +189,14 @@ void Form1CliAgreementTest::printsWhatTheWindowShows() {
         QCOMPARE(cli.exit, int(CliExit::Done));
         QCOMPARE(cli.out, code->toPlainText() + u'\n');
     }
+
+    // Saved again, its values beyond the classic record are the same byte for byte.
+    const QString again = m_dir.filePath(u"again.tqf"_s);
+    QFile::remove(again);
+    answers.answerFileName(again);
+    window.findChild<QAction*>(u"mnuSave"_s)->trigger();
+    QCOMPARE(answers.problems(), QString());
+    QCOMPARE(valueLines(again), valueLines(file));
 }
 
 QTEST_MAIN(Form1CliAgreementTest)
