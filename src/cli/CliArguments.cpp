@@ -26,7 +26,7 @@ struct SettingOption {
 const std::array<SettingOption, 6> SettingOptions{{
     {"email"_L1, "ADDRESS"_L1, "the PayPal account that receives the payments"_L1, &MerchantSettings::eMail},
     {"store-logo"_L1, "URL"_L1, "the store logo shown on the payment pages"_L1, &MerchantSettings::StoreLogo},
-    {"button-image"_L1, "URL"_L1, "the image of the form's button"_L1, &MerchantSettings::ButtonImageURL},
+    {"button-image"_L1, "URL"_L1, "the image of an Add to Cart form's button"_L1, &MerchantSettings::ButtonImageURL},
     {"success-url"_L1, "URL"_L1, "the page the buyer returns to after paying"_L1,
      &MerchantSettings::PurchaseSuccessURL},
     {"cancel-url"_L1, "URL"_L1, "the page the buyer returns to after cancelling"_L1,

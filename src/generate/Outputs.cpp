@@ -71,9 +71,10 @@ const std::array<Output, 11> table{{
     {Preview, EachItem, {}, "a preview"_L1, {},
      "mnuPreview"_L1, "Pre&view in Browser"_L1, "F5"_L1, {}, 2, true, nullptr, paymentProblems, makePreview, Velmora},
     {Page, AllItems, "page"_L1, "a page"_L1,
-     "one complete HTML shop page of all the items, in the order given, with a View Cart button at the top; "
-     "--title TEXT names it (\"Shop\" when not given); with --payment-links, a \"Buy now\" button to each item's "
-     "payment link in its place and no View Cart"_L1,
+     "one complete HTML shop page of all the items, in the order given, each with its own kind of button, and a "
+     "View Cart button at the top when any is an Add to Cart item; --title TEXT names it (\"Shop\" when not "
+     "given); with --payment-links, a \"Buy now\" button to each item's payment link in its place and no View "
+     "Cart"_L1,
      {}, {}, {}, {}, 0, false, nullptr, paymentProblems, makePage, Velmora},
     {Publish, EachItem, "publish"_L1, "a payment link"_L1,
      "publishes each item file in the order given as a PayPal payment link (made, or the one with its item ID "
