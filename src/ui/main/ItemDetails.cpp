@@ -51,10 +51,10 @@ ControlRow list(const QString& name) {
 std::vector<ControlRow> panelRows() {
     std::vector<ControlRow> rows;
     addLabelled(rows, 0, u"Kind of button:"_s, {list(u"cboButtonType"_s)});
-    addLabelled(rows, 1, u"Subscription, every:"_s, {box(u"txtSubPeriod"_s), list(u"cboSubUnit"_s)});
+    addLabelled(rows, 1, u"Billing period:"_s, {box(u"txtSubPeriod"_s), list(u"cboSubUnit"_s)});
     addLabelled(rows, 2, u"Number of payments:"_s, {box(u"txtSubTimes"_s)});
     addLabelled(rows, 3, u"Trial price:"_s, {box(u"txtTrialAmount"_s)});
-    addLabelled(rows, 4, u"Trial, for:"_s, {box(u"txtTrialPeriod"_s), list(u"cboTrialUnit"_s)});
+    addLabelled(rows, 4, u"Trial period:"_s, {box(u"txtTrialPeriod"_s), list(u"cboTrialUnit"_s)});
     rows.push_back({.kind = ControlKind::CheckBox,
                     .name = u"chkBuyerQuantity"_s,
                     .cell = {5, 0, 3},
