@@ -97,6 +97,16 @@ constexpr int ExtraRowsTwips = (TestRow + 3 - 5) * 360;
 // The account may be given by its merchant ID as well as by an e-mail address.
 constexpr auto EmailHint = "or your 13-character merchant ID"_L1;
 
+// A control's label, in the first column of its row.
+ControlRow labelRow(const char* name, int row, const char* caption, const char* control) {
+    return {.kind = ControlKind::Label,
+            .name = QLatin1StringView(name),
+            .tabIndex = row,
+            .cell = {row, 0},
+            .caption = QLatin1StringView(caption),
+            .labelFor = QLatin1StringView(control)};
+}
+
 // Each setting in a row of the grid, its control before its label; then the hint beside the e-mail box and the two
 // buttons, which the dialog places itself. The focus goes through the controls, then to the buttons.
 std::vector<ControlRow> dialogRows() {
@@ -112,12 +122,7 @@ std::vector<ControlRow> dialogRows() {
                         .cell = {row, 1, i == 0 ? 1 : 2},
                         .caption = ownCaption ? QLatin1StringView(setting.caption) : QLatin1StringView()});
         if (setting.label)
-            rows.push_back({.kind = ControlKind::Label,
-                            .name = QLatin1StringView(setting.label),
-                            .tabIndex = row,
-                            .cell = {row, 0},
-                            .caption = QLatin1StringView(setting.caption),
-                            .labelFor = QLatin1StringView(setting.control)});
+            rows.push_back(labelRow(setting.label, row, setting.caption, setting.control));
     }
     for (const SecretRow& secret : secretRows) {
         const int row = gridRow(secret.idSetting) + 1;
@@ -125,12 +130,7 @@ std::vector<ControlRow> dialogRows() {
                         .name = QLatin1StringView(secret.control),
                         .tabIndex = row,
                         .cell = {row, 1, 2}});
-        rows.push_back({.kind = ControlKind::Label,
-                        .name = QLatin1StringView(secret.label),
-                        .tabIndex = row,
-                        .cell = {row, 0},
-                        .caption = QLatin1StringView(secret.caption),
-                        .labelFor = QLatin1StringView(secret.control)});
+        rows.push_back(labelRow(secret.label, row, secret.caption, secret.control));
     }
     rows.push_back({.kind = ControlKind::CommandButton,
                     .name = u"cmdTestConnection"_s,

@@ -2,7 +2,7 @@
 
 #include "model/ItemValues.h"
 
-#include <QLatin1StringView>
+#include <QString>
 
 #include <span>
 
@@ -10,8 +10,8 @@ namespace velmora {
 
 // The control of the main window that holds an item value, by the value's id.
 struct ItemControl {
-    int id;
-    QLatin1StringView name; // the control's objectName
+    int id = -1;
+    QString name; // the control's objectName
 };
 
 // One control for every item value, in the order of the item's values: opening an item assigns them in this

@@ -27,7 +27,7 @@ void ItemFields::takeControls(const BuiltControls& built) {
         QWidget& control = built.get<QWidget>(row.name);
         // A control of another kind would save and restore the wrong text.
         if (!holdsKind(control, storedKind(itemValue(row.id).kind)))
-            qFatal("The item's control %s does not hold the kind of value it is for", row.name.data());
+            qFatal("The item's control %s does not hold the kind of value it is for", qPrintable(row.name));
         m_itemControls[row.id] = &control;
     }
 
