@@ -322,15 +322,12 @@ int pageOfLinks(const CliArguments& arguments, const MerchantSettings& settings,
             links << found.front().address;
             continue;
         }
-        QStringList ids;
-        for (const PaymentLink& link : found)
-            ids << link.id;
         read.errors << (found.isEmpty() ? u"Couldn't make a page for \"%1\": no payment link has its item ID \"%2\"; "
                                           u"publish it first."_s.arg(named(read.files[i]), read.items[i].ItemID)
                                         : u"Couldn't make a page for \"%1\": %2 payment links have its item ID "
                                           u"\"%3\" (%4); remove all but one."_s.arg(named(read.files[i]))
                                               .arg(found.size())
-                                              .arg(read.items[i].ItemID, ids.join(u", "_s)));
+                                              .arg(read.items[i].ItemID, linkIds(found)));
     }
     if (!read.errors.isEmpty())
         return refuse(err, read.errors);

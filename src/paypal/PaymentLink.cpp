@@ -44,4 +44,11 @@ QString nextPageToken(const QJsonObject& page) {
     return QUrlQuery(QUrl(linkOfRel(page, u"next"))).queryItemValue(u"page_token"_s, QUrl::FullyDecoded);
 }
 
+QString linkIds(const QList<PaymentLink>& links) {
+    QStringList ids;
+    for (const PaymentLink& link : links)
+        ids << link.id;
+    return ids.join(u", ");
+}
+
 } // namespace velmora

@@ -21,6 +21,8 @@ PaymentLink readPaymentLink(const QJsonObject& resource);
 
 // The links that sell the item with this ID.
 QList<PaymentLink> linksForItem(const QList<PaymentLink>& links, const QString& itemId);
+// Their ids, "PLB-1, PLB-2", for a message that more than one holds an item ID.
+QString linkIds(const QList<PaymentLink>& links);
 
 // The token of the page after this one of a listing, from its link of rel "next"; empty on the last page.
 QString nextPageToken(const QJsonObject& page);

@@ -34,12 +34,9 @@ QString failure(const QString& what, const ServiceReply& reply) {
 }
 
 QString heldByMany(const QString& itemId, const QList<PaymentLink>& links) {
-    QStringList ids;
-    for (const PaymentLink& link : links)
-        ids << link.id;
     return u"%1 payment links have the item ID \"%2\" (%3), and Velmora cannot tell which is the item's; nothing "
            u"was changed. Remove all but one"_s.arg(links.size())
-               .arg(itemId, ids.join(u", "));
+               .arg(itemId, linkIds(links));
 }
 
 } // namespace

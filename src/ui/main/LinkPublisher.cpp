@@ -98,15 +98,11 @@ void LinkPublisher::withItemLink(std::function<void(const QString& address)> use
                 return tell(u"No payment link has the item ID \"%1\" yet. Publish the item first (Make, Publish as "
                             u"Payment Link)."_s.arg(itemId),
                             u"PaymentLinkProblem"_s);
-            if (found.size() > 1) {
-                QStringList ids;
-                for (const PaymentLink& link : found)
-                    ids << link.id;
+            if (found.size() > 1)
                 return tell(u"%1 payment links have the item ID \"%2\" (%3), and Velmora cannot tell which is the "
                             u"item's. Remove all but one."_s.arg(found.size())
-                                .arg(itemId, ids.join(u", ")),
+                                .arg(itemId, linkIds(found)),
                             u"PaymentLinkProblem"_s);
-            }
             use(found.front().address);
         });
     });
