@@ -27,10 +27,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString named(const QString& file) {
-    return QDir::toNativeSeparators(readableFileName(file));
-}
-
 struct ItemFiles {
     QStringList files;
     QList<CartItem> items;
@@ -130,7 +126,7 @@ QString writeQrCode(const QString& dir, const QString& itemFile, const QString& 
     const QString path = QDir(dir).filePath(QFileInfo(itemFile).completeBaseName() + u".svg"_s);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(BuildQrCodeSvg(link).toUtf8()) < 0 || !file.commit())
-        return u"Couldn't write the QR code \"%1\": %2."_s.arg(named(path), file.errorString());
+        return u"Couldn't write the QR code \"%1\": %2."_s.arg(shownFileName(path), file.errorString());
     return {};
 }
 
@@ -140,11 +136,11 @@ int publish(const CliArguments& arguments, const MerchantSettings& settings, QTe
     for (qsizetype i = 0; i < read.items.size(); ++i) {
         const PaymentLinkBody body = buildPaymentLinkBody(read.items[i], settings, arguments.locale);
         if (!body.ok())
-            read.errors << u"Couldn't publish \"%1\": %2."_s.arg(named(read.files[i]), body.refusal);
+            read.errors << u"Couldn't publish \"%1\": %2."_s.arg(shownFileName(read.files[i]), body.refusal);
         bodies << body.body;
     }
     if (!arguments.qrDir.isEmpty() && !QFileInfo(arguments.qrDir).isDir())
-        read.errors << u"The QR code folder \"%1\" does not exist."_s.arg(named(arguments.qrDir));
+        read.errors << u"The QR code folder \"%1\" does not exist."_s.arg(shownFileName(arguments.qrDir));
     if (!read.errors.isEmpty())
         return refuse(err, read.errors);
     if (arguments.dryRun) {
@@ -167,7 +163,8 @@ int publish(const CliArguments& arguments, const MerchantSettings& settings, QTe
             [&](const PublishResult& result) {
                 progress.clear();
                 const QString& file = read.files[result.index];
-                QString problem = result.error.isEmpty() ? QString() : u"\"%1\": %2"_s.arg(named(file), result.error);
+                QString problem =
+                    result.error.isEmpty() ? QString() : u"\"%1\": %2"_s.arg(shownFileName(file), result.error);
                 if (problem.isEmpty() && !arguments.qrDir.isEmpty())
                     problem = writeQrCode(arguments.qrDir, file, result.link.address);
                 out << (result.error.isEmpty() ? result.link.address : QString()) << '\n' << Qt::flush;
@@ -223,7 +220,8 @@ int unpublish(const CliArguments& arguments, const MerchantSettings& settings, Q
     for (qsizetype i = 0; i < read.items.size(); ++i) {
         if (read.items[i].ItemID.isEmpty()) {
             err << CliPrefix
-                << u"\"%1\" has no item ID, so it has no payment link to delete."_s.arg(named(read.files[i])) << '\n';
+                << u"\"%1\" has no item ID, so it has no payment link to delete."_s.arg(shownFileName(read.files[i]))
+                << '\n';
             continue;
         }
         itemIds << read.items[i].ItemID;
@@ -245,7 +243,8 @@ int unpublish(const CliArguments& arguments, const MerchantSettings& settings, Q
                 ++printed;
                 if (!result.error.isEmpty()) {
                     failed = true;
-                    err << CliPrefix << u"\"%1\": %2"_s.arg(named(read.files[file]), result.error) << '\n' << Qt::flush;
+                    err << CliPrefix << u"\"%1\": %2"_s.arg(shownFileName(read.files[file]), result.error) << '\n'
+                        << Qt::flush;
                 }
             },
             [&](const QString& error) {
@@ -307,7 +306,7 @@ int pageOfLinks(const CliArguments& arguments, const MerchantSettings& settings,
         if (refusal.isEmpty() && read.items[i].ItemID.isEmpty())
             refusal = u"it has no item ID, by which its payment link is found"_s;
         if (!refusal.isEmpty())
-            read.errors << u"Couldn't make a page for \"%1\": %2."_s.arg(named(read.files[i]), refusal);
+            read.errors << u"Couldn't make a page for \"%1\": %2."_s.arg(shownFileName(read.files[i]), refusal);
     }
     if (!read.errors.isEmpty())
         return refuse(err, read.errors);
@@ -323,9 +322,9 @@ int pageOfLinks(const CliArguments& arguments, const MerchantSettings& settings,
             continue;
         }
         read.errors << (found.isEmpty() ? u"Couldn't make a page for \"%1\": no payment link has its item ID \"%2\"; "
-                                          u"publish it first."_s.arg(named(read.files[i]), read.items[i].ItemID)
+                                          u"publish it first."_s.arg(shownFileName(read.files[i]), read.items[i].ItemID)
                                         : u"Couldn't make a page for \"%1\": %2 payment links have its item ID "
-                                          u"\"%3\" (%4); remove all but one."_s.arg(named(read.files[i]))
+                                          u"\"%3\" (%4); remove all but one."_s.arg(shownFileName(read.files[i]))
                                               .arg(found.size())
                                               .arg(read.items[i].ItemID, linkIds(found)));
     }

@@ -9,7 +9,6 @@
 #include "store/NativeFileName.h"
 #include "store/SettingsStore.h"
 
-#include <QDir>
 #include <QTextStream>
 
 namespace velmora {
@@ -24,8 +23,7 @@ struct Catalogue {
 };
 
 QString refusal(const Output& output, const QString& file, const QString& reason) {
-    return u"Couldn't make %1 for \"%2\": %3."_s.arg(output.what, QDir::toNativeSeparators(readableFileName(file)),
-                                                     reason);
+    return u"Couldn't make %1 for \"%2\": %3."_s.arg(output.what, shownFileName(file), reason);
 }
 
 // Everything is made before anything is printed, so that a script never receives half a catalogue.

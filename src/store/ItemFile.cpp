@@ -3,7 +3,6 @@
 #include "store/FileOwnership.h"
 #include "store/NativeFileName.h"
 
-#include <QDir>
 #include <QFile>
 #include <QSaveFile>
 
@@ -19,7 +18,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 QString couldNot(QLatin1StringView action, const QString& path, const QString& reason) {
-    return u"Couldn't %1 \"%2\": %3."_s.arg(action, QDir::toNativeSeparators(readableFileName(path)), reason);
+    return u"Couldn't %1 \"%2\": %3."_s.arg(action, shownFileName(path), reason);
 }
 
 QString couldNotOpen(const QString& path, const QString& reason) {
@@ -65,15 +64,13 @@ ItemRecordResult readItemFile(const QString& path, RecordCheck check) {
     if (!decoded.ok())
         decoded.error = couldNotOpen(path, decoded.error);
     if (!decoded.damage.isEmpty())
-        decoded.damage =
-            u"Only the item record of \"%1\" was read: the lines before it are damaged (%2), and what "
-            u"they held was left out."_s.arg(QDir::toNativeSeparators(readableFileName(path)), decoded.damage);
+        decoded.damage = u"Only the item record of \"%1\" was read: the lines before it are damaged (%2), and what "
+                         u"they held was left out."_s.arg(shownFileName(path), decoded.damage);
     // A kind of button this version does not know opens as the cart button every version knows.
     if (!decoded.unofferedChoices.isEmpty())
         decoded.unofferedChoices =
             u"\"%1\" holds a value this version does not offer (%2), so it opened with the default in its place: "
-            u"an unknown kind of button opens as Add to Cart."_s.arg(QDir::toNativeSeparators(readableFileName(path)),
-                                                                     decoded.unofferedChoices);
+            u"an unknown kind of button opens as Add to Cart."_s.arg(shownFileName(path), decoded.unofferedChoices);
     return decoded;
 }
 

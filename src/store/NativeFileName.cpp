@@ -1,5 +1,7 @@
 #include "store/NativeFileName.h"
 
+#include <QDir>
+
 namespace velmora {
 
 namespace {
@@ -88,6 +90,10 @@ QString readableFileName(QStringView name) {
             readable[at] = QChar::ReplacementCharacter;
     }
     return readable;
+}
+
+QString shownFileName(QStringView name) {
+    return QDir::toNativeSeparators(readableFileName(name));
 }
 
 QStringList argumentsFromNative(int argc, const char* const* argv) {

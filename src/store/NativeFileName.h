@@ -15,6 +15,8 @@ QByteArray nativeFileName(QStringView name);
 bool isTextFileName(QStringView name);
 // The name for a person to read and for text to hold: each kept byte shown as U+FFFD.
 QString readableFileName(QStringView name);
+// The name as messages show it: readable, with the system's own separators.
+QString shownFileName(QStringView name);
 
 // The program's arguments, its own name first, each taken as a file name is.
 QStringList argumentsFromNative(int argc, const char* const* argv);

@@ -84,7 +84,7 @@ void FileMenu::openItemFile(const QString& path) {
     // The window keeps the names it opens among the recent files, in a settings file of UTF-8 text.
     if (!isTextFileName(path)) {
         showFileProblem(u"Couldn't open \"%1\": its name is not UTF-8 text. Rename the file, or make its form with "
-                        u"velmora-cli."_s.arg(QDir::toNativeSeparators(readableFileName(path))));
+                        u"velmora-cli."_s.arg(shownFileName(path)));
         return;
     }
     // The whole file is read and accepted before a single control changes. A short record fills the fields it
@@ -111,7 +111,7 @@ void FileMenu::openItemFiles(const QStringList& paths) {
         return;
     QStringList others;
     for (const QString& path : paths.sliced(1))
-        others << QDir::toNativeSeparators(readableFileName(path));
+        others << shownFileName(path);
     showMessage(
         {.text = u"The window holds one item at a time, so these files were not opened:\n"_s + others.join(u'\n'),
          .icon = QMessageBox::Information,
