@@ -1,5 +1,6 @@
 #include "paypal/PaymentLinkBody.h"
 
+#include "generate/PaymentButton.h"
 #include "generate/PaymentMoney.h"
 #include "model/AdvancedVariables.h"
 #include "model/OrderDetails.h"
@@ -108,7 +109,7 @@ BuyerTexts buyerTexts(const CartItem& item, const PaymentMoney& money) {
                                      "variants.dimensions.name"_L1);
         if (!made.refusal.isEmpty())
             return made;
-        const bool priced = number == 1 && hasPricedOptions(item);
+        const bool priced = number == 1 && optionsSetThePrice(item);
         QJsonArray options;
         for (std::size_t i = 0; i < set->Values.size(); ++i) {
             if (set->Values[i].isEmpty())
@@ -218,7 +219,7 @@ PaymentLinkBody buildPaymentLinkBody(const CartItem& item, const MerchantSetting
                      {u"product_id"_s, item.ItemID},
                      {u"collect_shipping_address"_s, item.ShippingAddress != 0}};
     // Priced options carry the price; the service refuses an item price beside them.
-    if (!hasPricedOptions(item)) {
+    if (!optionsSetThePrice(item)) {
         const Amount price = amountOf(item.Price, u"the price"_s, money, true, AmountLimit, "unit_amount.value"_L1);
         if (!price.refusal.isEmpty())
             return refused(price.refusal);

@@ -6,6 +6,7 @@
 #include "model/ItemValues.h"
 #include "model/MerchantAccount.h"
 #include "model/MerchantSettings.h"
+#include "paypal/PaymentLinkBody.h"
 #include "ui/kit/ControlValues.h"
 #include "ui/kit/FieldFocus.h"
 #include "ui/kit/StatusLine.h"
@@ -88,7 +89,8 @@ void StatusNotices::warnOfUnusableAccount() {
 }
 
 void StatusNotices::tellOfRetirement(const CartItem& item) {
-    const bool retiring = item.Kind == ButtonKind::Cart || item.Kind == ButtonKind::BuyNow;
+    // The kinds that retire are the ones a payment link stands in for.
+    const bool retiring = paymentLinkKindRefusal(item).isEmpty();
     if (m_retirementTold || !retiring || hasPaymentLinkCredentials(m_settings))
         return;
     m_retirementTold = true;
