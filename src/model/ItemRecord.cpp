@@ -38,7 +38,7 @@ bool booleanField(QStringView text) {
 CartItem cartItemFromRecord(const ItemRecord& record) {
     CartItem item;
     for (const ItemValue& value : itemValues())
-        value.apply(item, record[value.id]);
+        value.putInto(item, record[value.id]);
     return item;
 }
 

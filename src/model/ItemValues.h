@@ -79,15 +79,23 @@ struct ItemValue {
     QLatin1StringView storeKey;
     // Its text until something gives it one: a text as it stands, a flag's state or a kind button's "1" or "0".
     QLatin1StringView defaultText;
-    // Puts the value, given as its text, into the item.
+    // Puts a value the item holds as other than text (a flag, a kind button, the kind of button), given as its
+    // text, into the item; none for a text, which textOf reaches.
     void (*apply)(CartItem& item, QStringView text);
     // The item's own text for the value, for what treats every text alike (a page's safety, say); none for a
-    // flag, a kind button or a choice the item holds as other than text.
+    // value the item holds as other than text.
     QString* (*textOf)(CartItem& item) = nullptr;
     // A choice's texts; a file holding any other text for it is damaged.
     std::span<const QLatin1StringView> choices{};
 
     constexpr bool isClassic() const { return classicField >= 0; }
+    // Puts the value, given as its text, into the item.
+    void putInto(CartItem& item, QStringView text) const {
+        if (textOf)
+            *textOf(item) = text.toString();
+        else
+            apply(item, text);
+    }
     bool offers(QStringView text) const;
 };
 
