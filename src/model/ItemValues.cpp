@@ -167,9 +167,6 @@ constexpr bool wellFormed() {
         const ItemValue& value = values[i];
         if (value.id != i || value.isClassic() == !value.extensionKey.isEmpty())
             return false;
-        // Each value reaches the item one way: as its text, or through its own step.
-        if ((value.apply == nullptr) == (value.textOf == nullptr))
-            return false;
         if (value.isClassic() && (value.classicField >= ClassicFieldCount || fieldTaken[value.classicField]))
             return false;
         if (value.isClassic()) {
