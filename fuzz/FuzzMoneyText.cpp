@@ -99,7 +99,10 @@ void checkReading(const QString& text, const QLocale& locale) {
         return u"locale %1, text %2, currency %3"_s.arg(locale.name(), shownText(text), shownText(reading.currency));
     };
     FUZZ_CHECK(reading.currency.isEmpty() == reading.currencyCodes.isEmpty(), details());
-    FUZZ_CHECK(text.contains(reading.currency), details());
+    // Bidi marks are invisible, and the reading passes over them wherever they stand: "U<ALM>SD" is USD.
+    QString visible = text;
+    visible.removeIf([](QChar c) { return c == u'\u061C' || c == u'\u200E' || c == u'\u200F'; });
+    FUZZ_CHECK(visible.contains(reading.currency), details());
     if (reading.value && reading.currency.isEmpty())
         FUZZ_CHECK(velmora::readMoneyText(u"$ "_s + text, locale).value == reading.value, details());
 }
